@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "script/ScriptComposer.h"
+
+namespace {
+
+// Literal text of the header line 4 and the step aliases every script carries.
+const std::string Preamble =
+    "echo www.didadura.example\r\n"
+    "alias s10 \"slot10;slot10;wait;wait;slot10;slot10\"\r\n"
+    "alias m1 \"menuselect 1\"\r\n"
+    "alias m2 \"menuselect 2\"\r\n"
+    "alias m3 \"menuselect 3\"\r\n"
+    "alias m4 \"menuselect 4\"\r\n"
+    "alias m5 \"menuselect 5\"\r\n"
+    "alias m6 \"menuselect 6\"\r\n"
+    "alias m7 \"menuselect 7\"\r\n"
+    "alias m8 \"menuselect 8\"\r\n"
+    "alias pammo \"buyammo1; buyammo1; buyammo1\"\r\n"
+    "alias sammo \"buyammo2; buyammo2; buyammo2\"\r\n"
+    "//MAIN SCRIPT=-\r\n"
+    "\r\n";
+
+const std::string MainAlias =
+    "alias MyScript \"buyprim; buysec; buyarmor; buyfullarmor; buyflashbang; buyhegrenade; "
+    "buysmokegrenade; buydefusalkit; buynightvision\"\r\n";
+
+ScriptSelection StartSelection() {
+  ScriptSelection s;
+  s.ScriptName = "MyScript";
+  s.BindKey = "Bind To Key:";
+  s.Primary = "Primary Weapon";
+  s.Secondary = "Secondary Weapon";
+  s.AdvertiseText = "didadura.example/vezuvazov\r\n";
+  return s;
+}
+
+// The 20 lines of a script composed from the main window's start values.
+const std::string NothingChosen = "\r\n"
+                                  "echo MyScript Activated\r\n"
+                                  "echo Press Bind To Key: To Buy Primary Weapon, & Secondary "
+                                  "Weapon.\r\n" +
+                                  Preamble + MainAlias +
+                                  "\r\n"
+                                  "bind Bind To Key: MyScript";
+
+TEST(ComposeScript, WorkedExampleGivesTwentyFiveLines) {
+  ScriptSelection s = StartSelection();
+  s.BindKey = "SHIFT";
+  s.Primary = "AK47";
+  s.Secondary = "Desert Eagle";
+  s.FullArmor = true;
+  s.HEGrenade = true;
+  s.Announce = true;
+  const std::string expected =
+      "\r\n"
+      "echo MyScript Activated\r\n"
+      "echo Press SHIFT To Buy AK47, & Desert Eagle.\r\n" +
+      Preamble +
+      "alias buysec \"buy; m1; m3; sammo; s10\"\r\n"
+      "alias buyprim \"buy; m4; m1; pammo; s10\"\r\n"
+      "alias buyfullarmor \"buy; m8; m2; s10\"\r\n"
+      "alias buyhegrenade \"buy; m8; m4; s10\"\r\n" +
+      MainAlias +
+      "\r\n"
+      "bind SHIFT MyScript\r\n"
+      "say_team :BoughtAK47:\r\n";
+  EXPECT_EQ(ComposeScript("", s), expected);
+}
+
+TEST(ComposeScript, NothingChosenGivesTwentyLinesEndingWithTheBindLine) {
+  EXPECT_EQ(ComposeScript("", StartSelection()), NothingChosen);
+  ScriptSelection none = StartSelection();
+  none.Primary = "None";
+  none.Secondary = "None";
+  EXPECT_EQ(ComposeScript("", none).find("alias buy"), std::string::npos);
+}
+
+TEST(ComposeScript, LineEndsJoinTheExistingText) {
+  const ScriptSelection s = StartSelection();
+  EXPECT_EQ(ComposeScript("abc", s), "abc" + NothingChosen);
+  EXPECT_EQ(ComposeScript("abc\r\n", s), "abc\r\n" + NothingChosen);
+  // Without options the next script's first line closes the previous bind line.
+  EXPECT_EQ(ComposeScript(ComposeScript("", s), s), NothingChosen + NothingChosen);
+}
+
+TEST(ComposeScript, OptionsEndTheTextWithLineEnds) {
+  ScriptSelection s = StartSelection();
+  s.Announce = true;
+  EXPECT_EQ(ComposeScript("", s), NothingChosen + "\r\nsay_team :BoughtPrimary Weapon:\r\n");
+
+  s.Advertise = true;
+  const std::string both = NothingChosen +
+                           "\r\nsay_team :BoughtPrimary Weapon:\r\n"
+                           "\r\nsay didadura.example/vezuvazov\r\n\r\n";
+  EXPECT_EQ(ComposeScript("", s), both);
+  // With an option on, one empty line separates two scripts.
+  EXPECT_EQ(ComposeScript(both, s), both + both);
+
+  s.Announce = false;
+  s.AdvertiseText = "gg";
+  EXPECT_EQ(ComposeScript("", s), NothingChosen + "\r\nsay gg\r\n");
+  s.AdvertiseText = "one\r\ntwo";
+  EXPECT_EQ(ComposeScript("", s), NothingChosen + "\r\nsay one\r\ntwo\r\n");
+}
+
+TEST(ComposeScript, EmptyNameStandsEmptyEverywhere) {
+  ScriptSelection s = StartSelection();
+  s.ScriptName = "";
+  s.BindKey = "x";
+  const std::string text = ComposeScript("", s);
+  EXPECT_EQ(text.substr(0, 19), "\r\necho  Activated\r\n");
+  EXPECT_NE(text.find("\r\nalias  \"buyprim; buysec;"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("\r\n\r\nbind x "));
+}
+
+TEST(ComposeScript, SemicolonKeyIsWrittenByName) {
+  ScriptSelection s = StartSelection();
+  s.BindKey = ";";
+  const std::string text = ComposeScript("", s);
+  EXPECT_NE(text.find("\r\necho Press SEMICOLON To Buy Primary Weapon, & Secondary Weapon.\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("\r\nbind SEMICOLON MyScript"));
+
+  for (const char* key : {"; ", ";;", "SEMICOLON", "'", "\\", "`"}) {
+    s.BindKey = key;
+    EXPECT_TRUE(ComposeScript("", s).ends_with(std::string("\r\nbind ") + key + " MyScript"))
+        << key;
+  }
+}
+
+TEST(ComposeScript, HostileTextsComposeVerbatim) {
+  ScriptSelection s = StartSelection();
+  const std::string nul("a\0b", 3);
+  s.ScriptName = "q\"; quit; \r\n" + nul;
+  s.BindKey = "Ä";
+  s.Primary = "\xE6\x97\xA5\xE6\x9C\xAC";
+  s.Secondary = std::string(3 << 20, 'z');
+  s.Advertise = true;
+  s.AdvertiseText = "\r\r\n\n\"";
+  const std::string text = ComposeScript(std::string(1, '\0'), s);
+  EXPECT_EQ(text.substr(0, 3), std::string("\0\r\n", 3));
+  const std::string header = "echo " + s.ScriptName + " Activated\r\n";
+  EXPECT_EQ(text.substr(3, header.size()), header);
+  EXPECT_NE(text.find("echo Press Ä To Buy \xE6\x97\xA5\xE6\x9C\xAC, & zzz"), std::string::npos);
+  EXPECT_NE(text.find(s.Secondary + ".\r\n"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("\r\nbind Ä " + s.ScriptName + "\r\nsay \r\r\n\n\"\r\n"));
+}
+
+TEST(ComposeScript, MovedTextKeepsItsBuffer) {
+  std::string text;
+  text.reserve(1 << 20);
+  text = "abc";
+  const char* buffer = text.data();
+  text = ComposeScript(std::move(text), StartSelection());
+  EXPECT_EQ(text.data(), buffer);
+  EXPECT_EQ(text, "abc" + NothingChosen);
+}
+
+}  // namespace
