@@ -4,8 +4,8 @@ namespace {
 
 using enum BuySource;
 
-// Each body walks the game's buy menu: the submenu (1 pistols, 2 to 5 primary weapons, 8 equipment),
-// the item, the ammunition step of weapons, and s10 to close the menu.
+// Each body walks the game's buy menu: the submenu (1 pistols, 2 to 5 primary weapons, 8
+// equipment), the item, the ammunition step of weapons, and s10 to close the menu.
 constexpr std::array<BuyEntry, BuyCatalogueSize> Entries{{
     {Secondary, "USP Tact", "buysec", {"buy; m1; m1; sammo; s10"}},
     {Secondary, "Glock 18", "buysec", {"buy; m1; m2; sammo; s10"}},
@@ -30,10 +30,16 @@ constexpr std::array<BuyEntry, BuyCatalogueSize> Entries{{
     {Primary, "AWP", "buyprim", {"buy; m4; m6; pammo; s10"}},
     {Primary, "GS/SG-1", "buyprim", {"buy; m4; m7; pammo; s10"}},
     {Primary, "SIG-550", "buyprim", {"buy; m4; m8; pammo; s10"}},
-    {Primary, "SIG-552/AUG Combo", "buyprim", {"buy; m4; m2; pammo; s10", "buy; m4; m4; pammo; s10"}},
+    {Primary,
+     "SIG-552/AUG Combo",
+     "buyprim",
+     {"buy; m4; m2; pammo; s10", "buy; m4; m4; pammo; s10"}},
     {Primary, "AK47/M4A1 Combo", "buyprim", {"buy; m4; m1; pammo; s10", "buy; m4; m3; pammo; s10"}},
     // The TMP is bought before the Mac-10, the reverse of the caption.
-    {Primary, "Mac-10/TMP Combo", "buyprim", {"buy; m3; m2; pammo; s10", "buy; m3; m4; pammo; s10"}},
+    {Primary,
+     "Mac-10/TMP Combo",
+     "buyprim",
+     {"buy; m3; m2; pammo; s10", "buy; m3; m4; pammo; s10"}},
     {Primary, "M249", "buyprim", {"buy; m5; m1; pammo; s10"}},
 
     {Armor, "Kevlar", "buyarmor", {"buy; m8; m1; s10"}},
@@ -48,15 +54,24 @@ constexpr std::array<BuyEntry, BuyCatalogueSize> Entries{{
 // Weapons match by exact, case-sensitive comparison of the whole text; equipment by its flag.
 bool Applies(const BuyEntry& entry, const ScriptSelection& s) {
   switch (entry.Source) {
-    case Secondary: return s.Secondary == entry.Caption;
-    case Primary: return s.Primary == entry.Caption;
-    case Armor: return s.Armor;
-    case FullArmor: return s.FullArmor;
-    case Flashbang: return s.Flashbang;
-    case HEGrenade: return s.HEGrenade;
-    case SmokeGrenade: return s.SmokeGrenade;
-    case DefusalKit: return s.DefusalKit;
-    case NightVision: return s.NightVision;
+    case Secondary:
+      return s.Secondary == entry.Caption;
+    case Primary:
+      return s.Primary == entry.Caption;
+    case Armor:
+      return s.Armor;
+    case FullArmor:
+      return s.FullArmor;
+    case Flashbang:
+      return s.Flashbang;
+    case HEGrenade:
+      return s.HEGrenade;
+    case SmokeGrenade:
+      return s.SmokeGrenade;
+    case DefusalKit:
+      return s.DefusalKit;
+    case NightVision:
+      return s.NightVision;
   }
   return false;
 }

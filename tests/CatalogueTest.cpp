@@ -101,19 +101,17 @@ TEST(CatalogueLines, WorkedExampleGivesFiveLines) {
   s.FullArmor = true;
   s.HEGrenade = true;
   const Lines expected = {
-      "alias buysec \"buy; m1; m3; sammo; s10\"",
-      "alias buyprim \"buy; m4; m1; pammo; s10\"",
-      "alias buyprim \"buy; m4; m3; pammo; s10\"",
-      "alias buyfullarmor \"buy; m8; m2; s10\"",
+      "alias buysec \"buy; m1; m3; sammo; s10\"",  "alias buyprim \"buy; m4; m1; pammo; s10\"",
+      "alias buyprim \"buy; m4; m3; pammo; s10\"", "alias buyfullarmor \"buy; m8; m2; s10\"",
       "alias buyhegrenade \"buy; m8; m4; s10\"",
   };
   EXPECT_EQ(CatalogueLines(s), expected);
 }
 
 TEST(CatalogueLines, NearMissesSelectNothing) {
-  for (const std::string& text : std::vector<std::string>
-       {"ak47", " AK47", "AK47 ", "AK 47", "None", " ", "", "Primary Weapon", "Secondary Weapon",
-        "Desert eagle", "USP Tact ", "Elites/5-7 combo", "AK47\r\n", std::string("AK47\0", 5)}) {
+  for (const std::string& text : std::vector<std::string>{
+           "ak47", " AK47", "AK47 ", "AK 47", "None", " ", "", "Primary Weapon", "Secondary Weapon",
+           "Desert eagle", "USP Tact ", "Elites/5-7 combo", "AK47\r\n", std::string("AK47\0", 5)}) {
     ScriptSelection s;
     s.Primary = text;
     s.Secondary = text;
@@ -127,11 +125,10 @@ TEST(CatalogueLines, NearMissesSelectNothing) {
 }
 
 TEST(FilterScriptNameKey, AcceptsExactlyTheNameCharactersAndBackspace) {
-  const std::string allowed =
-      "0123456789.ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-";
+  const std::string allowed = "0123456789.ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-";
   for (int code = 0; code < 256; ++code) {
-    const bool expected = code == 8 || (code > 0 && allowed.find(static_cast<char>(code)) !=
-                                                        std::string::npos);
+    const bool expected =
+        code == 8 || (code > 0 && allowed.find(static_cast<char>(code)) != std::string::npos);
     EXPECT_EQ(FilterScriptNameKey(code), expected) << "code " << code;
   }
   EXPECT_EQ(ScriptNameCharacters.size(), 64u);

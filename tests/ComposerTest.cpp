@@ -38,13 +38,14 @@ ScriptSelection StartSelection() {
 }
 
 // The 20 lines of a script composed from the main window's start values.
-const std::string NothingChosen = "\r\n"
-                                  "echo MyScript Activated\r\n"
-                                  "echo Press Bind To Key: To Buy Primary Weapon, & Secondary "
-                                  "Weapon.\r\n" +
-                                  Preamble + MainAlias +
-                                  "\r\n"
-                                  "bind Bind To Key: MyScript";
+const std::string NothingChosen =
+    "\r\n"
+    "echo MyScript Activated\r\n"
+    "echo Press Bind To Key: To Buy Primary Weapon, & Secondary "
+    "Weapon.\r\n" +
+    Preamble + MainAlias +
+    "\r\n"
+    "bind Bind To Key: MyScript";
 
 TEST(ComposeScript, WorkedExampleGivesTwentyFiveLines) {
   ScriptSelection s = StartSelection();

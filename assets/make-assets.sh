@@ -1,0 +1,341 @@
+#!/usr/bin/env bash
+# Builds the image assets of Vezuvazov (by Didadura) from drawing primitives:
+#   title.jpg      469x60 progressive JPEG banner
+#   about.jpg      300x300 baseline JPEG for the About window
+#   frmMain.ico    window icons, each holding 48x48, 32x32 and 16x16 images
+#   frmAbout.ico   at 16 colours (4 bits per pixel) with a 1-bit transparency mask
+#   frmHelp.ico
+#   assets.qrc     Qt resource file, prefix /assets
+#
+# Needs ImageMagick 6 (convert), python3 (standard library only) and the fonts
+# DejaVu Sans and Comic Neue. Runs from any working directory and writes next to
+# itself. Metadata is stripped so the output does not depend on the build time.
+set -euo pipefail
+
+out="$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")" && pwd)"
+
+# Use ImageMagick's own binary, not whatever "convert" is first in PATH.
+IM=""
+for c in /usr/bin/convert-im6.q16 /usr/bin/convert; do
+    if [[ -x "$c" ]]; then IM="$c"; break; fi
+done
+[[ -n "$IM" ]] || { echo "make-assets.sh: ImageMagick 6 convert not found" >&2; exit 1; }
+
+SANS_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+COMIC_BOLD=/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf
+for f in "$SANS_BOLD" "$SANS" "$COMIC_BOLD"; do
+    [[ -r "$f" ]] || { echo "make-assets.sh: font missing: $f" >&2; exit 1; }
+done
+
+tmp="$(mktemp -d)"
+trap 'rm -rf -- "$tmp"' EXIT
+
+# Gradient used as a tile to paint gold-to-red lettering. Rows 0-11 light,
+# 12-39 the gradient, below that dark red; width is the image width.
+text_fill() { # width file
+    "$IM" \( -size "$1"x12 xc:'#fff6d0' \) \
+          \( -size "$1"x14 gradient:'#fff6d0'-'#ffb000' \) \
+          \( -size "$1"x14 gradient:'#ffb000'-'#c02800' \) \
+          \( -size "$1"x280 xc:'#c02800' \) -append "$2"
+}
+
+# ---------------------------------------------------------------- title.jpg
+make_title() {
+    local W=469 H=60 T='Vezuvazov'
+    text_fill "$W" "$tmp/title-fill.png"
+    # Dark red on the left fading to black on the right, darker towards the bottom.
+    "$IM" \( -size "${H}x${W}" gradient:'#4a0c00'-'#0a0000' -rotate -90 \) \
+          \( -size "${W}x${H}" gradient:'#ffffff'-'#505050' \) \
+          -compose multiply -composite \
+          \( -size "${W}x${H}" xc:none -font "$SANS_BOLD" -pointsize 38 \
+             -fill black -annotate +66+42 "$T" -blur 0x2 \) -compose over -composite \
+          \( -size "${W}x${H}" xc:none -font "$SANS_BOLD" -pointsize 38 \
+             -fill '#3a0800' -stroke '#3a0800' -strokewidth 3 -annotate +64+40 "$T" \) -composite \
+          -font "$SANS_BOLD" -pointsize 38 -tile "$tmp/title-fill.png" -annotate +64+40 "$T" +tile \
+          -fill none -stroke '#ff7a00' -strokewidth 2 -draw 'circle 30,30 30,10' \
+          -stroke '#ffb040' -strokewidth 2 \
+          -draw 'line 30,4 30,16 line 30,44 30,56 line 4,30 16,30 line 44,30 56,30' \
+          -stroke none -fill '#ff2000' -draw 'circle 30,30 30,27' \
+          -stroke '#ff7a00' -strokewidth 1 -draw 'line 318,12 318,48' -stroke none \
+          -font "$SANS" -pointsize 13 -fill '#ffd9a0' \
+          -annotate +328+27 'Counter-Strike' -annotate +328+44 'Buy Script Maker' \
+          -colorspace sRGB -type TrueColor -strip \
+          -interlace JPEG -quality 90 "JPEG:$tmp/title.jpg"
+    mv -f -- "$tmp/title.jpg" "$out/title.jpg"
+}
+
+# ---------------------------------------------------------------- about.jpg
+make_about() {
+    local S=300 cx=150 cy=158 T='Vezuvazov' grid="" ticks
+    local i
+    for i in $(seq 10 20 290); do grid+="line $i,0 $i,299 line 0,$i 299,$i "; done
+    ticks="$(python3 -c '
+import math, sys
+cx, cy = float(sys.argv[1]), float(sys.argv[2])
+out = []
+for d in range(0, 360, 10):
+    a = math.radians(d)
+    r1 = 82 if d % 30 else 76
+    r2 = 88
+    out.append("line %.2f,%.2f %.2f,%.2f" % (cx + r1 * math.cos(a), cy + r1 * math.sin(a),
+                                             cx + r2 * math.cos(a), cy + r2 * math.sin(a)))
+print(" ".join(out))' "$cx" "$cy")"
+    text_fill "$S" "$tmp/about-fill.png"
+    # Radar-like grid, fixed-seed grain, a scope with tick marks, the name on
+    # top and the author underneath.
+    "$IM" -size "${S}x${S}" radial-gradient:'#6a1800'-'#000000' \
+          -fill none -stroke '#ff7a0028' -strokewidth 1 -draw "$grid" \
+          -seed 1 -attenuate 0.25 +noise Gaussian \
+          -stroke '#ff8a20' -strokewidth 3 -draw "circle $cx,$cy $cx,$((cy - 90))" \
+          -stroke '#ffb050' -strokewidth 2 -draw "$ticks" \
+          -stroke '#c04000' -strokewidth 2 \
+          -draw "circle $cx,$cy $cx,$((cy - 30))" -draw "circle $cx,$cy $cx,$((cy - 60))" \
+          -stroke '#ffd080' -strokewidth 3 \
+          -draw "line $cx,$((cy - 104)) $cx,$((cy - 22)) line $cx,$((cy + 22)) $cx,$((cy + 104))" \
+          -draw "line $((cx - 104)),$cy $((cx - 22)),$cy line $((cx + 22)),$cy $((cx + 104)),$cy" \
+          -stroke none -fill '#ff2a00' -draw "circle $cx,$cy $cx,$((cy - 7))" \
+          -fill '#ffd0a0' -draw "circle $((cx - 2)),$((cy - 2)) $((cx - 2)),$((cy - 4))" \
+          \( -size "${S}x${S}" xc:none -font "$SANS_BOLD" -pointsize 36 -gravity north \
+             -fill black -annotate +2+8 "$T" -blur 0x2 \) -gravity northwest -compose over -composite \
+          \( -size "${S}x${S}" xc:none -font "$SANS_BOLD" -pointsize 36 -gravity north \
+             -fill '#3a0800' -stroke '#3a0800' -strokewidth 3 -annotate +0+6 "$T" \) -composite \
+          -font "$SANS_BOLD" -pointsize 36 -gravity north -tile "$tmp/about-fill.png" \
+          -stroke none -annotate +0+6 "$T" +tile \
+          -font "$COMIC_BOLD" -pointsize 22 -gravity south \
+          -fill black -annotate +1+5 'by Didadura' -fill '#ffd9a0' -annotate +0+6 'by Didadura' \
+          -colorspace sRGB -type TrueColor -strip \
+          -interlace none -quality 90 "JPEG:$tmp/about.jpg"
+    mv -f -- "$tmp/about.jpg" "$out/about.jpg"
+}
+
+# ---------------------------------------------------------------- icons
+# The 16 colours of the classic Windows/VGA palette; every icon image is
+# mapped onto it (index 0 is black, used for the transparent pixels).
+VGA=('#000000' '#800000' '#008000' '#808000' '#000080' '#800080' '#008080' '#c0c0c0'
+     '#808080' '#ff0000' '#00ff00' '#ffff00' '#0000ff' '#ff00ff' '#00ffff' '#ffffff')
+
+make_palette() {
+    local args=() c
+    for c in "${VGA[@]}"; do args+=("xc:$c"); done
+    "$IM" "${args[@]}" +append "$tmp/vga16.png"
+}
+
+# Vector artwork in a 48x48 coordinate space (ImageMagick MVG), read by
+# render_vector through ${!name}, which shellcheck cannot follow.
+# shellcheck disable=SC2034
+MVG_main='stroke #000000 stroke-width 7 fill none circle 24,24 24,7
+line 24,1 24,15 line 24,33 24,47 line 1,24 15,24 line 33,24 47,24
+stroke #ff0000 stroke-width 3.5 circle 24,24 24,7
+stroke #ffffff stroke-width 3 line 24,2.5 24,14 line 24,34 24,45.5 line 2.5,24 14,24 line 34,24 45.5,24
+stroke #000000 stroke-width 1.5 fill #ff0000 circle 24,24 24,19.5'
+# shellcheck disable=SC2034
+MVG_about='stroke #000080 stroke-width 2.5 fill #0000ff circle 24,24 24,2.5
+stroke none fill #ffffff circle 24,12.5 24,7.5
+rectangle 19.5,19 28.5,39 rectangle 16,35 32,40 rectangle 16,19 24,23'
+# shellcheck disable=SC2034
+MVG_help='stroke #808000 stroke-width 2.5 fill #ffff00 circle 24,24 24,2.5'
+
+# 48x48 and 32x32: draw 8x larger, box-filter down, map to the palette
+# without dithering and cut the alpha to on/off at 50 %.
+render_vector() { # name size out.png
+    local name=$1 s=$2 big=$(( $2 * 8 )) mvg extra=()
+    local scale
+    scale="$(python3 -c "print($big / 48)")"
+    mvg="MVG_$name"
+    if [[ $name == help ]]; then
+        extra=(-font "$SANS_BOLD" -pointsize $(( big * 34 / 48 )) -gravity center
+               -fill '#000000' -annotate "+0+$(( big / 48 ))" '?')
+    fi
+    "$IM" -size "${big}x${big}" xc:none -draw "scale $scale,$scale ${!mvg}" "${extra[@]}" \
+          -filter Box -resize "${s}x${s}" "$tmp/$name-$s-rgba.png"
+    "$IM" \( "$tmp/$name-$s-rgba.png" -alpha off +dither -remap "$tmp/vga16.png" \) \
+          \( "$tmp/$name-$s-rgba.png" -alpha extract -threshold 50% \) \
+          -alpha off -compose CopyOpacity -composite "PNG32:$3"
+}
+
+# 16x16: drawn pixel by pixel (XPM), vector art gets muddy at this size.
+xpm16() { # name -> XPM text on stdout
+    local rows
+    case $1 in
+    main) rows='
+"......KWWK......",
+"....RRKWWKRR....",
+"...RRrKWWKrRR...",
+"..RRr.KKKK.rRR..",
+".RRr........rRR.",
+".Rr..........rR.",
+"KKKK........KKKK",
+"WWWK...RR...KWWW",
+"WWWK...RR...KWWW",
+"KKKK........KKKK",
+".Rr..........rR.",
+".RRr........rRR.",
+"..RRr.KKKK.rRR..",
+"...RRrKWWKrRR...",
+"....RRKWWKRR....",
+"......KWWK......"' ;;
+    about) rows='
+".....bbbbbb.....",
+"...bbBBBBBBbb...",
+"..bBBBBWWBBBBb..",
+".bBBBBBWWBBBBBb.",
+".bBBBBBBBBBBBBb.",
+"bBBBBBWWWBBBBBBb",
+"bBBBBBBWWBBBBBBb",
+"bBBBBBBWWBBBBBBb",
+"bBBBBBBWWBBBBBBb",
+"bBBBBBBWWBBBBBBb",
+"bBBBBBBWWBBBBBBb",
+".bBBBBWWWWBBBBb.",
+".bBBBBBBBBBBBBb.",
+"..bBBBBBBBBBBb..",
+"...bbBBBBBBbb...",
+".....bbbbbb....."' ;;
+    help) rows='
+".....oooooo.....",
+"...ooYYYYYYoo...",
+"..oYYYKKKKYYYo..",
+".oYYYKKYYKKYYYo.",
+".oYYYKKYYKKYYYo.",
+"oYYYYYYYYKKYYYYo",
+"oYYYYYYYKKYYYYYo",
+"oYYYYYYKKYYYYYYo",
+"oYYYYYYKKYYYYYYo",
+"oYYYYYYYYYYYYYYo",
+"oYYYYYYKKYYYYYYo",
+".oYYYYYKKYYYYYo.",
+".oYYYYYYYYYYYYo.",
+"..oYYYYYYYYYYo..",
+"...ooYYYYYYoo...",
+".....oooooo....."' ;;
+    esac
+    cat <<EOF
+/* XPM */
+static char *icon16[] = {
+"16 16 10 1",
+". c None",
+"K c #000000",
+"W c #FFFFFF",
+"R c #FF0000",
+"r c #800000",
+"B c #0000FF",
+"b c #000080",
+"Y c #FFFF00",
+"o c #808000",
+"G c #C0C0C0",
+${rows#$'\n'}
+};
+EOF
+}
+
+render_pixel16() { # name out.png
+    xpm16 "$1" > "$tmp/$1-16.xpm"
+    "$IM" "XPM:$tmp/$1-16.xpm" "PNG32:$2"
+}
+
+# Packs PNGs (already at most 16 palette colours plus on/off alpha) into one
+# .ico whose entries are 4-bpp BMPs with an AND mask. Standard library only;
+# the pixels come in as raw RGBA written by ImageMagick.
+pack_ico() { # out.ico png...
+    local ico=$1; shift
+    local args=() png s
+    for png in "$@"; do
+        s="$("$IM" "$png" -format '%w' info:)"
+        "$IM" "$png" -depth 8 "RGBA:$png.rgba"
+        args+=("$s" "$png.rgba")
+    done
+    python3 - "$ico" "${VGA[@]}" -- "${args[@]}" <<'PY'
+import struct, sys
+
+argv = sys.argv[1:]
+ico_path = argv[0]
+sep = argv.index("--")
+palette = [tuple(int(c[i:i + 2], 16) for i in (1, 3, 5)) for c in argv[1:sep]]
+assert len(palette) == 16 and palette[0] == (0, 0, 0)
+index_of = {c: i for i, c in enumerate(palette)}
+rest = argv[sep + 1:]
+images = [(int(rest[i]), rest[i + 1]) for i in range(0, len(rest), 2)]
+
+def entry(size, raw_path):
+    with open(raw_path, "rb") as fh:
+        raw = fh.read()
+    if len(raw) != size * size * 4:
+        sys.exit("%s: expected %d bytes, got %d" % (raw_path, size * size * 4, len(raw)))
+    xor_stride = ((size * 4 + 31) // 32) * 4   # 4 bpp rows, padded to 32 bits
+    and_stride = ((size + 31) // 32) * 4       # 1 bpp rows, padded to 32 bits
+    xor_rows, and_rows = [], []
+    for y in range(size - 1, -1, -1):          # BMP rows are stored bottom-up
+        nibbles, mask_bits = [], []
+        for x in range(size):
+            o = (y * size + x) * 4
+            r, g, b, a = raw[o], raw[o + 1], raw[o + 2], raw[o + 3]
+            if a < 128:
+                nibbles.append(0)
+                mask_bits.append(1)
+            else:
+                try:
+                    nibbles.append(index_of[(r, g, b)])
+                except KeyError:
+                    sys.exit("%s: colour #%02x%02x%02x is not in the 16-colour palette"
+                             % (raw_path, r, g, b))
+                mask_bits.append(0)
+        row = bytearray(xor_stride)
+        for x, n in enumerate(nibbles):
+            row[x // 2] |= n << (4 if x % 2 == 0 else 0)
+        xor_rows.append(bytes(row))
+        row = bytearray(and_stride)
+        for x, m in enumerate(mask_bits):
+            if m:
+                row[x // 8] |= 0x80 >> (x % 8)
+        and_rows.append(bytes(row))
+    pixels = b"".join(xor_rows) + b"".join(and_rows)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, len(pixels), 0, 0, 16, 0)
+    colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+    return header + colours + pixels
+
+blobs = [(size, entry(size, path)) for size, path in images]
+offset = 6 + 16 * len(blobs)
+directory, data = [], []
+for size, blob in blobs:
+    directory.append(struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(blob), offset))
+    data.append(blob)
+    offset += len(blob)
+with open(ico_path, "wb") as fh:
+    fh.write(struct.pack("<HHH", 0, 1, len(blobs)) + b"".join(directory) + b"".join(data))
+PY
+}
+
+make_icon() { # name out-file
+    local name=$1 file=$2
+    render_vector "$name" 48 "$tmp/$name-48.png"
+    render_vector "$name" 32 "$tmp/$name-32.png"
+    render_pixel16 "$name" "$tmp/$name-16.png"
+    pack_ico "$tmp/$file" "$tmp/$name-48.png" "$tmp/$name-32.png" "$tmp/$name-16.png"
+    mv -f -- "$tmp/$file" "$out/$file"
+}
+
+# ---------------------------------------------------------------- assets.qrc
+make_qrc() {
+    cat > "$tmp/assets.qrc" <<'EOF'
+<!DOCTYPE RCC>
+<RCC version="1.0">
+    <qresource prefix="/assets">
+        <file>title.jpg</file>
+        <file>about.jpg</file>
+        <file>frmMain.ico</file>
+        <file>frmAbout.ico</file>
+        <file>frmHelp.ico</file>
+    </qresource>
+</RCC>
+EOF
+    mv -f -- "$tmp/assets.qrc" "$out/assets.qrc"
+}
+
+make_title
+make_about
+make_palette
+make_icon main frmMain.ico
+make_icon about frmAbout.ico
+make_icon help frmHelp.ico
+make_qrc

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Vezuvazov, builds it, then starts it or runs every test.
+#   ./build.sh start   install what is missing, build, start the program
+#   ./build.sh test    install what is missing, build, run every test through CTest
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case "$mode" in
+  start | test) ;;
+  *) echo "usage: $0 start|test" >&2; exit 2 ;;
+esac
+
+# What building and running needs; Comic Neue stands in for "Comic Sans MS" through fontconfig.
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libbenchmark-dev fonts-comic-neue fontconfig)
+# What the tests add: a real X server and a way to drive it as a player would.
+[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+else
+  echo "== all packages present"
+fi
+
+echo "== configuring and building in build/"
+[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+
+if [ "$mode" = start ]; then
+  echo "== starting build/app/vezuvazov"
+  exec build/app/vezuvazov
+fi
+echo "== running the tests"
+ctest --test-dir build --output-on-failure

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string_view>
+
+// Where a script is saved: the game directory, "\cstrike\", the script name and ".cfg", each text
+// exactly as given. Where the platform's separator is not the backslash, every backslash of the
+// result becomes that separator and nothing else changes.
+QString ScriptFilePath(const QString& directory, const QString& scriptName);
+
+// Writes the script text followed by two CR LF, byte for byte as given (UTF-8, no byte-order mark),
+// replacing any file at `path`. The bytes go to a temporary file in the same folder, which takes
+// the file's place only once all of them are written: a failure leaves an existing file as it was
+// and no temporary file behind. Returns the system's reason on failure, nothing on success.
+std::optional<QString> WriteScriptFile(const QString& path, std::string_view scriptText);

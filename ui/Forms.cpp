@@ -1,0 +1,132 @@
+#include "ui/Forms.h"
+
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
+#include <QShowEvent>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/frmAbout.h"
+#include "ui/frmCode.h"
+#include "ui/frmHelp.h"
+#include "ui/frmMain.h"
+#include "ui/frmSave.h"
+
+namespace {
+
+xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name) {
+  const auto cookie =
+      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(strlen(name)), name);
+  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  free(reply);
+  return atom;
+}
+
+// None of the windows shows in the task bar. On X11 the window manager reads this state when the
+// window is mapped, so it is set on the native window before every show. Other platforms (and the
+// offscreen one of the tests) have no such state to set here.
+void KeepOutOfTaskBar(QWidget* window) {
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (!x11 || !x11->connection()) return;
+  xcb_connection_t* connection = x11->connection();
+  const std::array<xcb_atom_t, 2> states = {InternAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                            InternAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                      InternAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                      static_cast<std::uint32_t>(states.size()), states.data());
+  xcb_flush(connection);
+}
+
+template <class Form>
+QPointer<Form>& Instance() {
+  static QPointer<Form> instance;
+  return instance;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
+
+void FormWindow::Unload() {
+  unloaded_ = true;
+  hide();
+  deleteLater();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!unloaded_) Unload();
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) KeepOutOfTaskBar(this);
+  QWidget::showEvent(event);
+}
+
+namespace Forms {
+
+template <class Form>
+Form& Load() {
+  QPointer<Form>& instance = Instance<Form>();
+  if (!instance || instance->IsUnloaded()) instance = new Form();
+  return *instance;
+}
+
+template <class Form>
+Form& Show() {
+  Form& form = Load<Form>();
+  form.show();
+  form.raise();
+  form.activateWindow();
+  return form;
+}
+
+template <class Form>
+void Unload() {
+  QPointer<Form>& instance = Instance<Form>();
+  if (instance && !instance->IsUnloaded()) instance->Unload();
+  instance = nullptr;
+}
+
+template <class Form>
+bool IsLoaded() {
+  const QPointer<Form>& instance = Instance<Form>();
+  return instance && !instance->IsUnloaded();
+}
+
+void Focus(FormWindow& form) {
+  form.raise();
+  form.activateWindow();
+}
+
+void EndProgram() {
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  QCoreApplication::exit(0);
+}
+
+template <class... Form>
+void UnloadEach() {
+  (Unload<Form>(), ...);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void UnloadAll() { UnloadEach<frmMain, frmCode, frmSave, frmAbout, frmHelp>(); }
+
+#define VZ_FORM(Form)           \
+  template Form& Load<Form>();  \
+  template Form& Show<Form>();  \
+  template void Unload<Form>(); \
+  template bool IsLoaded<Form>();
+VZ_FORM(frmMain)
+VZ_FORM(frmCode)
+VZ_FORM(frmSave)
+VZ_FORM(frmAbout)
+VZ_FORM(frmHelp)
+#undef VZ_FORM
+
+}  // namespace Forms

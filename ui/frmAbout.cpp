@@ -1,0 +1,52 @@
+#include "ui/frmAbout.h"
+
+#include <QLabel>
+
+#include "script/SiteAddresses.h"
+#include "ui/InfoWindow.h"
+#include "ui/Look.h"
+
+namespace {
+
+constexpr const char* Caption = "About";
+constexpr TwipSize ClientSize{9060, 4545};
+constexpr const char* Icon = ":/assets/frmAbout.ico";
+constexpr const char* Picture = ":/assets/about.jpg";
+constexpr double CreditsPoints = 9.75;
+
+// The credits, followed by the home page address.
+constexpr const char* Credits =
+    "Vezuvazov v1.0\n"
+    "Buy scripts for Counter-Strike,\n"
+    "made by Didadura.\n"
+    "One key buys your whole loadout.\n"
+    "Thanks for playing with it!\n";
+
+constexpr const char* Handles = "Zed, Kazu, Rav3n, Mirko, d4rk, Ozzy, Tomek, Vex, Lumo, and Brick.";
+
+}  // namespace
+
+frmAbout::frmAbout() : FormWindow(InfoWindowFlags) {
+  SetUpInfoWindow(this, Caption, ClientSize, Icon);
+
+  Picture1 = new QLabel(this);
+  Picture1->setGeometry(ToPixels(TwipRect{0, 0, 4575, 4575}));
+  Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Picture1->setPixmap(QPixmap(Picture));
+
+  Label1 = InfoLabel(this, "dfg", {4680, 120, 4335, 1935});
+  Label1->setFont(ComicFont(CreditsPoints));
+  Label2 = InfoLabel(this, "Peace :P", {4800, 2280, 1815, 255});
+  Label3 = InfoLabel(this, "Zedaruzed", {4800, 2760, 2175, 255});
+  Label6 = InfoLabel(this, "Version: 2", {4680, 3240, 3015, 255});
+  Label4 = InfoLabel(this, "Shoutouts to my boyz at the RO Razedu:", {4680, 3600, 4335, 255});
+  Label5 = InfoLabel(this, Handles, {4800, 3960, 4215, 495});
+
+  Form_Load();
+}
+
+void frmAbout::Form_Load() {
+  Label1->setText(Credits + QString::fromUtf8(HomePageAddress.data(),
+                                              static_cast<qsizetype>(HomePageAddress.size())));
+}

@@ -1,0 +1,28 @@
+#include "ui/frmHelp.h"
+
+#include <QLabel>
+
+#include "script/SiteAddresses.h"
+#include "ui/InfoWindow.h"
+
+namespace {
+constexpr const char* Caption = "Help";
+constexpr TwipSize ClientSize{4185, 2220};
+constexpr const char* Icon = ":/assets/frmHelp.ico";
+constexpr const char* ContactText = "If You Have Anymore Problems, Contact Me at ";
+}  // namespace
+
+frmHelp::frmHelp() : FormWindow(InfoWindowFlags) {
+  SetUpInfoWindow(this, Caption, ClientSize, Icon);
+  Label1 = InfoLabel(this, "These Will Prevent Your Script From Working:", {0, 120, 4215, 255});
+  Label2 = InfoLabel(this, "* Putting A Space In The Script Name", {0, 480, 3135, 255});
+  Label3 =
+      InfoLabel(this, "* Starting A New Script Without Clicking File>New", {0, 720, 3975, 255});
+  Label4 = InfoLabel(this, "* Clicking the 'Generate Script' Button More than Once",
+                     {0, 960, 4095, 255});
+  Label5 = InfoLabel(this, "* Typing Anything In The Code Window", {0, 1200, 4455, 255});
+  Label6 = InfoLabel(this,
+                     ContactText + QString::fromUtf8(ContactAddress.data(),
+                                                     static_cast<qsizetype>(ContactAddress.size())),
+                     {0, 1680, 3615, 495});
+}

@@ -1,0 +1,357 @@
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <array>
+#include <optional>
+
+#include "script/ScriptComposer.h"
+#include "script/ScriptNameRules.h"
+#include "script/SiteAddresses.h"
+#include "ui/Geometry.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/frmAbout.h"
+#include "ui/frmCode.h"
+#include "ui/frmHelp.h"
+#include "ui/frmSave.h"
+
+namespace {
+
+constexpr const char* Caption = "Vezuvazov v1.0";
+constexpr TwipSize ClientSize{7230, 4140};
+constexpr const char* TitlePicture = ":/assets/title.jpg";
+constexpr const char* Icon = ":/assets/frmMain.ico";
+constexpr double BindKeyPoints = 12;
+
+constexpr const char* StartScriptName = "MyScript";
+constexpr const char* StartPrimary = "Primary Weapon";
+constexpr const char* StartSecondary = "Secondary Weapon";
+constexpr const char* StartBindKey = "Bind To Key:";
+
+constexpr const char* EmptyNameText = "You Did Not Enter A Script Name.\r\nPlease Do So.";
+constexpr const char* EmptyNameTitle = "Invalid Information";
+constexpr const char* InvalidCharacterText =
+    "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and hyphen "
+    "are not allowed";
+constexpr const char* InvalidCharacterTitle = "Invalid Character";
+
+// The lists are fixed: nothing the player types is ever added to them. The single-space items
+// stand before the combos, as the design has them.
+const QStringList PrimaryItems = {"None",
+                                  "M3 Super 90",
+                                  "XM1014",
+                                  "MP5 Navy",
+                                  "Steyr TMP",
+                                  "P90",
+                                  "Mac-10",
+                                  "UMP45",
+                                  "AK47",
+                                  "SIG-552",
+                                  "M4A1",
+                                  "Steyr AUG",
+                                  "Steyr Scout",
+                                  "AWP",
+                                  "GS/SG-1",
+                                  "SIG-550",
+                                  "M249",
+                                  " ",
+                                  "AK47/M4A1 Combo",
+                                  "SIG-552/AUG Combo",
+                                  "Mac-10/TMP Combo"};
+
+const QStringList SecondaryItems = {"None",         "USP Tact", "Glock 18",
+                                    "Desert Eagle", "P228",     "96G Elites",
+                                    "Five-Seven",   " ",        "Elites/5-7 Combo"};
+
+// Key names as the game's bind command spells them.
+const QStringList BindKeyItems = {"A",          "B",
+                                  "C",          "D",
+                                  "E",          "F",
+                                  "G",          "H",
+                                  "I",          "J",
+                                  "K",          "L",
+                                  "M",          "N",
+                                  "O",          "P",
+                                  "Q",          "R",
+                                  "S",          "T",
+                                  "U",          "V",
+                                  "W",          "X",
+                                  "Y",          "Z",
+                                  "1",          "2",
+                                  "3",          "4",
+                                  "5",          "6",
+                                  "7",          "8",
+                                  "9",          "0",
+                                  "-",          "=",
+                                  "`",          "TAB",
+                                  "SHIFT",      "CAPSLOCK",
+                                  "CTRL",       "ALT",
+                                  "ENTER",      ",",
+                                  ".",          "/",
+                                  ";",          "'",
+                                  "[",          "]",
+                                  "\\",         "BACKSPACE",
+                                  "INSERT",     "DELETE",
+                                  "HOME",       "END",
+                                  "PAGEUP",     "PAGEDOWN",
+                                  "kp_slash",   "kp_minus",
+                                  "kp_plus",    "kp_enter",
+                                  "kp_end",     "kp_downarrow",
+                                  "kp_pgdn",    "kp_leftarrow",
+                                  "kp_5",       "kp_rightarrow",
+                                  "kp_home",    "kp_uparrow",
+                                  "kp_pgup",    "kp_ins",
+                                  "kp_del",     "SPACE",
+                                  "F1",         "F2",
+                                  "F3",         "F4",
+                                  "F5",         "F6",
+                                  "F7",         "F8",
+                                  "F9",         "F10",
+                                  "F11",        "F12",
+                                  "ESC",        "UPARROW",
+                                  "DOWNARROW",  "LEFTARROW",
+                                  "RIGHTARROW", "MOUSE1",
+                                  "MOUSE2",     "MOUSE3",
+                                  "MWHEELUP",   "MWHEELDOWN"};
+
+template <class Widget>
+Widget* Place(Widget* widget, TwipRect twips) {
+  widget->setGeometry(ToPixels(twips));
+  return widget;
+}
+
+QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips) {
+  return Place(new QGroupBox(caption, parent), twips);
+}
+
+QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips) {
+  return Place(new QCheckBox(caption, parent), twips);
+}
+
+QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips) {
+  auto* button = Place(new QPushButton(caption, parent), twips);
+  button->setAutoDefault(false);
+  KeepDefaultColours(button);
+  return button;
+}
+
+// An editable drop-down whose start text stands in the edit field with no item selected. Without
+// a completer the combo neither completes a typed text nor matches it to an item in another letter
+// case, so "ak47" stays "ak47" whatever the player presses afterwards.
+QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips) {
+  auto* combo = Place(new QComboBox(parent), twips);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setCompleter(nullptr);
+  combo->setMaxVisibleItems(items.size() > 30 ? 30 : static_cast<int>(items.size()));
+  combo->addItems(items);
+  combo->setCurrentIndex(-1);
+  combo->setEditText(startText);
+  PaintWhiteOnBlack(combo);
+  return combo;
+}
+
+// The character a key press delivers to the name box, or nothing for keys that produce none
+// (arrows, Home, End, Delete, function keys, and Tab, which moves the focus).
+std::optional<int> TypedCharacter(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return std::nullopt;
+    default:
+      break;
+  }
+  const QString text = key.text();
+  if (text.isEmpty()) return std::nullopt;
+  // Several characters at once, or one outside the basic plane: none of them is a name character.
+  if (text.size() != 1) return -1;
+  const int code = text[0].unicode();
+  // With Ctrl held a letter is its control code (Ctrl+V is 22), whatever text the platform sends.
+  const auto modifiers = key.modifiers();
+  if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && code < 128 &&
+      std::isalpha(code)) {
+    return std::toupper(code) - '@';
+  }
+  return code;
+}
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
+  setWindowTitle(Caption);
+  setWindowIcon(QIcon(Icon));
+  setFixedSize(ToPixels(ClientSize));
+  setFont(ComicFont());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  palette.setColor(QPalette::WindowText, Qt::white);
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  BuildControls();
+  SetTabOrder();
+  ConnectHandlers();
+
+  // Centred on the screen at every load.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->geometry().center() - rect().center());
+  }
+}
+
+void frmMain::BuildControls() {
+  picTitle = Place(new QLabel(this), {120, 0, 7095, 975});
+  picTitle->setPixmap(QPixmap(TitlePicture));
+  picTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picTitle->setFocusPolicy(Qt::StrongFocus);
+  picTitle->setAutoFillBackground(true);
+
+  Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
+  txtScriptName = Place(new QLineEdit(StartScriptName, this), {120, 1200, 4575, 285});
+  PaintWhiteOnBlack(txtScriptName);
+  // Keys reach the box only through the name filter, never through an input method.
+  txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
+  txtScriptName->installEventFilter(this);
+  cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
+
+  fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});
+  comPrimary = Combo(fraBuy, PrimaryItems, StartPrimary, {120, 360, 2175, 345});
+  comSecondary = Combo(fraBuy, SecondaryItems, StartSecondary, {120, 840, 2175, 345});
+
+  Frame1 = Frame(this, "Equipment", {2760, 1560, 1935, 2055});
+  chkArmor = CheckBox(Frame1, "Kevlar", {120, 240, 855, 255});
+  chkFullArmor = CheckBox(Frame1, "Kevlar and Helmet", {120, 480, 1695, 255});
+  chkFlashbang = CheckBox(Frame1, "Flashbang", {120, 720, 1095, 255});
+  chkHEGrenade = CheckBox(Frame1, "HE Grenade", {120, 960, 1335, 255});
+  chkSmokeGrenade = CheckBox(Frame1, "Smoke Grenade", {120, 1200, 1575, 195});
+  chkDefusalKit = CheckBox(Frame1, "Defusal Kit", {120, 1440, 1575, 255});
+  chkNightVision = CheckBox(Frame1, "Night Vision", {120, 1680, 1575, 255});
+
+  Frame2 = Frame(this, "Extra", {4800, 1560, 2295, 2055});
+  chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255});
+  chkAdvertise = CheckBox(Frame2, "Advertise:", {120, 600, 1815, 255});
+  txtAdvertise = Place(new QPlainTextEdit(Frame2), {120, 960, 2055, 975});
+  txtAdvertise->setFont(DialogFont());
+  KeepDefaultColours(txtAdvertise);
+  txtAdvertise->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtAdvertise->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  txtAdvertise->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtAdvertise->setTabChangesFocus(true);
+  // The home page address on the first line and an empty second line.
+  txtAdvertise->setPlainText(
+      QString::fromUtf8(HomePageAddress.data(), static_cast<qsizetype>(HomePageAddress.size())) +
+      '\n');
+
+  comBind = Combo(this, BindKeyItems, StartBindKey, {120, 3120, 2535, 465});
+  comBind->setFont(ComicFont(BindKeyPoints));
+
+  cmdCode = Button(this, "View Code", {120, 3720, 1335, 375});
+  Command2 = Button(this, "New", {1440, 3720, 1095, 375});
+  Command3 = Button(this, "About", {2520, 3720, 1215, 375});
+  Command4 = Button(this, "Help", {3720, 3720, 1575, 375});
+  Command5 = Button(this, "Exit", {5280, 3720, 1815, 375});
+}
+
+void frmMain::SetTabOrder() {
+  const std::array<QWidget*, 21> order = {
+      picTitle,      comPrimary,      comSecondary,  chkArmor,       chkFullArmor, chkFlashbang,
+      chkHEGrenade,  chkSmokeGrenade, chkDefusalKit, chkNightVision, cmdCreate,    comBind,
+      txtScriptName, chkAnnounce,     chkAdvertise,  txtAdvertise,   cmdCode,      Command2,
+      Command3,      Command4,        Command5};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::ConnectHandlers() {
+  connect(cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+  connect(cmdCode, &QPushButton::clicked, this, [this] { cmdCode_Click(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+  connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+}
+
+ScriptSelection frmMain::Selection() const {
+  ScriptSelection s;
+  s.ScriptName = Utf8(txtScriptName->text());
+  s.BindKey = Utf8(comBind->currentText());
+  s.Primary = Utf8(comPrimary->currentText());
+  s.Secondary = Utf8(comSecondary->currentText());
+  s.Armor = chkArmor->isChecked();
+  s.FullArmor = chkFullArmor->isChecked();
+  s.Flashbang = chkFlashbang->isChecked();
+  s.HEGrenade = chkHEGrenade->isChecked();
+  s.SmokeGrenade = chkSmokeGrenade->isChecked();
+  s.DefusalKit = chkDefusalKit->isChecked();
+  s.NightVision = chkNightVision->isChecked();
+  s.Announce = chkAnnounce->isChecked();
+  s.Advertise = chkAdvertise->isChecked();
+  // The box breaks lines with LF alone; the script's lines end with CR LF.
+  s.AdvertiseText = Utf8(txtAdvertise->toPlainText().replace('\n', QStringLiteral("\r\n")));
+  return s;
+}
+
+void frmMain::cmdCreate_Click() {
+  if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, EmptyNameTitle);
+  frmCode& code = Forms::Load<frmCode>();
+  const ScriptSelection selection = Selection();
+  code.ExtendText([&](std::string text) { return ComposeScript(std::move(text), selection); });
+  frmSave& save = Forms::Show<frmSave>();
+  // A fresh main window with every start value; this one is gone once the click is handled.
+  Forms::Unload<frmMain>();
+  Forms::Show<frmMain>();
+  Forms::Focus(save);
+}
+
+void frmMain::txtScriptName_KeyPress(int& KeyAscii) {
+  if (FilterScriptNameKey(KeyAscii)) return;
+  ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle);
+  KeyAscii = 0;
+}
+
+void frmMain::cmdCode_Click() { Forms::Show<frmCode>(); }
+
+void frmMain::Command2_Click() {
+  Forms::Unload<frmMain>();
+  Forms::Show<frmMain>();
+}
+
+void frmMain::Command3_Click() { Forms::Show<frmAbout>(); }
+
+void frmMain::Command4_Click() { Forms::Show<frmHelp>(); }
+
+void frmMain::Command5_Click() { Forms::EndProgram(); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != txtScriptName || event->type() != QEvent::KeyPress) {
+    return FormWindow::eventFilter(watched, event);
+  }
+  const std::optional<int> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
+  if (!typed) return false;
+  int KeyAscii = *typed;
+  txtScriptName_KeyPress(KeyAscii);
+  return KeyAscii == 0;  // a cancelled key never reaches the box
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  FormWindow::showEvent(event);
+  picTitle->setFocus();
+}
+
+// The window has no close box; a close from elsewhere (the window manager, the session) ends the
+// program as "Exit" does rather than leave it running with no window.
+void frmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Forms::EndProgram();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "script/ScriptSelection.h"
+#include "ui/Forms.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The main window: the player's selection, the script name and the row of commands.
+class frmMain : public FormWindow {
+ public:
+  frmMain();
+
+  // The controls' values at this moment.
+  ScriptSelection Selection() const;
+
+  void cmdCreate_Click();
+  void txtScriptName_KeyPress(int& KeyAscii);
+  void cmdCode_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+
+  QLabel* picTitle;
+  QLabel* Label1;
+  QLineEdit* txtScriptName;
+  QPushButton* cmdCreate;
+  QGroupBox* fraBuy;
+  QComboBox* comPrimary;
+  QComboBox* comSecondary;
+  QGroupBox* Frame1;
+  QCheckBox* chkArmor;
+  QCheckBox* chkFullArmor;
+  QCheckBox* chkFlashbang;
+  QCheckBox* chkHEGrenade;
+  QCheckBox* chkSmokeGrenade;
+  QCheckBox* chkDefusalKit;
+  QCheckBox* chkNightVision;
+  QGroupBox* Frame2;
+  QCheckBox* chkAnnounce;
+  QCheckBox* chkAdvertise;
+  QPlainTextEdit* txtAdvertise;
+  QComboBox* comBind;
+  QPushButton* cmdCode;
+  QPushButton* Command2;
+  QPushButton* Command3;
+  QPushButton* Command4;
+  QPushButton* Command5;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void SetTabOrder();
+  void ConnectHandlers();
+};
