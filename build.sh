@@ -11,9 +11,10 @@ case "$mode" in
   *) echo "usage: $0 start|test" >&2; exit 2 ;;
 esac
 
-# What building and running needs; Comic Neue stands in for "Comic Sans MS" through fontconfig.
+# What building and running needs. Through fontconfig, Comic Neue stands in for "Comic Sans MS"
+# and Liberation Sans for Arial.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libbenchmark-dev fonts-comic-neue fontconfig)
+  libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig)
 # What the tests add: a real X server and a way to drive it as a player would.
 [ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils)
 

@@ -26,7 +26,10 @@ std::optional<QString> WriteScriptFile(const QString& path, std::string_view scr
   // Never fall back to writing the file in place, where a failure would cut the old one.
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (!WriteAll(file, scriptText) || !WriteAll(file, FileEnding) || !file.commit()) {
+  // The buffer is flushed before the commit: a commit does not look at a failed last flush and
+  // would put a cut file in place of the old one.
+  if (!WriteAll(file, scriptText) || !WriteAll(file, FileEnding) || !file.flush() ||
+      !file.commit()) {
     const QString reason = file.errorString();
     file.cancelWriting();
     return reason;

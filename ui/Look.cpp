@@ -5,7 +5,9 @@
 #include <QWidget>
 
 namespace {
-// Small enough that the information windows' one-line captions stay on one line.
+// A plain sans serif narrow enough that the information windows' one-line captions stay on one
+// line; fontconfig answers the name with its metric twin, Liberation Sans.
+constexpr const char* DialogFamily = "Arial";
 constexpr int DialogPoints = 8;
 }  // namespace
 
@@ -17,7 +19,7 @@ QFont ComicFont(double points) {
 }
 
 QFont DialogFont() {
-  QFont font = QApplication::font();
+  QFont font(DialogFamily);
   font.setPointSize(DialogPoints);
   return font;
 }

@@ -10,7 +10,7 @@ inline constexpr double ComicSmallPoints = 8.25;
 
 QFont ComicFont(double points = ComicSmallPoints);
 
-// The platform's dialog font, for the controls and windows the design gives no font.
+// The dialog font, for the controls and windows the design gives no font of their own.
 QFont DialogFont();
 
 // Black background and white text, as the main, code and save windows draw their controls.

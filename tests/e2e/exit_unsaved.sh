@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# "Exit" while the save window is open: the program ends at once with exit code 0 and writes no
+# file, although the save window's directory box points at a game directory with a cstrike folder
+# (a wrongful write would land there).
+# Usage: exit_unsaved.sh PATH_TO_PROGRAM
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+GAME="$E2E_WORK/game"
+mkdir -p "$GAME/cstrike"
+
+start_app
+MAIN1=$(wait_window "$MAIN_TITLE")
+click "$MAIN1" "${CREATE_BUTTON[@]}"
+SAVE=$(wait_window "$SAVE_TITLE")
+MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
+log "save window $SAVE, new main window $MAIN2"
+replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
+expect_no_box
+is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed before Exit"
+
+focus "$MAIN2"
+click "$MAIN2" "${EXIT_BUTTON[@]}"
+if ! wait_app_end; then
+  written=$(find "$E2E_WORK" -name '*.cfg')
+  [[ -z "$written" ]] || fail "Exit wrote a file ($written) and the program did not end"
+  fail "the program did not end within ${E2E_TIMEOUT}s of Exit"
+fi
+expect_exit_code 0
+expect_files "$GAME"
+[[ -z "$(find "$E2E_WORK" -name '*.cfg')" ]] || fail "a .cfg file was written: $(find "$E2E_WORK" -name '*.cfg')"
+e2e_pass

@@ -1,0 +1,334 @@
+# Shared helpers of the end-to-end tests: sourced by each test script, never run on its own.
+#
+# Each test starts its own X server (Xvfb, 1280x1024, no window manager), starts the real program
+# in it and drives it with xdotool as a player would: clicks at window-relative pixels, typed keys.
+# Everything started here is stopped by its process id when the test ends, however it ends.
+
+# shellcheck disable=SC2034  # names set here are used by the test scripts that source this file
+
+set -euo pipefail
+
+E2E_TIMEOUT=10        # seconds to wait for any window, box or exit before failing
+E2E_POLL=0.02         # seconds between two looks
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_START=$(date +%s%N)
+E2E_WORK=""
+E2E_XVFB_PID=""
+E2E_APP_PID=""
+E2E_WATCHDOG_PID=""
+E2E_FAILED=1
+
+# Window titles.
+MAIN_TITLE='Vezuvazov v1.0'
+SAVE_TITLE='Cstrike Direcotry'
+
+# Window-relative click points: the middle of each control.
+NAME_BOX=(158 89)       # txtScriptName 8,80 305x19
+CREATE_BUTTON=(396 88)  # "Create Script" 320,80 153x17
+EXIT_BUTTON=(412 260)   # "Exit" 352,248 121x25
+DIRECTORY_BOX=(92 25)   # txtDirectory 8,16 169x19
+OK_BUTTON=(192 24)      # "OK" 176,16 33x17
+
+log() { printf '[%s %6.2fs] %s\n' "$E2E_NAME" "$(elapsed)" "$*"; }
+
+elapsed() {
+  local now
+  now=$(date +%s%N)
+  awk -v a="$E2E_START" -v b="$now" 'BEGIN { printf "%.2f", (b - a) / 1e9 }'
+}
+
+fail() {
+  printf '[%s] FAIL: %s\n' "$E2E_NAME" "$*" >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  local rc=$?
+  trap - EXIT INT TERM HUP
+  set +e
+  if [[ -n "$E2E_APP_PID" ]] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
+    kill "$E2E_APP_PID" 2>/dev/null
+    wait "$E2E_APP_PID" 2>/dev/null
+  fi
+  if [[ -n "$E2E_XVFB_PID" ]]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+  fi
+  if [[ -n "$E2E_WATCHDOG_PID" ]]; then
+    kill "$E2E_WATCHDOG_PID" 2>/dev/null
+    wait "$E2E_WATCHDOG_PID" 2>/dev/null
+  fi
+  if [[ $rc -ne 0 || $E2E_FAILED -ne 0 ]]; then
+    [[ $rc -eq 0 ]] && rc=1
+    if [[ -n "$E2E_WORK" && -s "$E2E_WORK/app.log" ]]; then
+      echo "---- program output ----" >&2
+      cat "$E2E_WORK/app.log" >&2
+    fi
+    if [[ -n "$E2E_WORK" && -s "$E2E_WORK/xvfb.log" ]]; then
+      echo "---- Xvfb output ----" >&2
+      cat "$E2E_WORK/xvfb.log" >&2
+    fi
+  fi
+  [[ -n "$E2E_WORK" ]] && rm -rf "$E2E_WORK"
+  exit "$rc"
+}
+
+# Checks the tools and the program, makes the work directory and starts the X server.
+# Missing tools fail the test: the CI machine installs them.
+e2e_begin() {
+  [[ $# -ge 1 ]] || fail "usage: $0 PATH_TO_PROGRAM"
+  APP=$1
+  [[ -x "$APP" ]] || fail "program not found or not executable: $APP"
+  local tool
+  for tool in Xvfb xdotool xprop xwininfo timeout; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils)"
+  done
+  trap e2e_cleanup EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  trap 'exit 129' HUP
+  E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e.XXXXXX")
+  mkdir -m 700 "$E2E_WORK/runtime"
+  start_xvfb
+  # Should this shell be killed outright (e.g. by a test time-out), stop what it started.
+  (
+    while kill -0 $$ 2>/dev/null; do sleep 1; done
+    # The program loses its display with the server and ends too.
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    rm -rf "$E2E_WORK"
+  ) </dev/null >/dev/null 2>&1 &
+  E2E_WATCHDOG_PID=$!
+}
+
+e2e_pass() {
+  E2E_FAILED=0
+  log "PASS"
+}
+
+# Starts Xvfb on the first free display from :90 to :120; -displayfd tells when it is ready.
+start_xvfb() {
+  local n fdfile deadline
+  for n in $(seq 90 120); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+    fdfile="$E2E_WORK/displayfd.$n"
+    : >"$fdfile"
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 \
+      3>"$fdfile" </dev/null >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    deadline=$((SECONDS + E2E_TIMEOUT))
+    while [[ ! -s "$fdfile" ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null && ((SECONDS < deadline)); do
+      sleep "$E2E_POLL"
+    done
+    if [[ -s "$fdfile" ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$n"
+      log "Xvfb ready on $DISPLAY"
+      return 0
+    fi
+    # Display taken meanwhile (or a server that never came up): try the next number.
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+    E2E_XVFB_PID=""
+  done
+  fail "no free X display from :90 to :120"
+}
+
+# Starts the program in this shell (so that `wait` can collect its exit code).
+start_app() {
+  export QT_QPA_PLATFORM=xcb
+  export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+  unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
+  "$APP" </dev/null >>"$E2E_WORK/app.log" 2>&1 &
+  E2E_APP_PID=$!
+  log "program started, pid $E2E_APP_PID"
+}
+
+# Prints the ids of the visible windows with exactly this title, one a line. xdotool matches
+# names as case-blind regular expressions; each candidate's name is then compared exactly.
+visible_windows() {
+  local title=$1 pattern wid
+  # shellcheck disable=SC2016  # a sed script, not a shell expansion
+  pattern=$(printf '%s' "$title" | sed 's/[][\.*^$(){}+?|]/\\&/g')
+  for wid in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null || true); do
+    [[ "$(xdotool getwindowname "$wid" 2>/dev/null || true)" == "$title" ]] && echo "$wid"
+  done
+  return 0
+}
+
+is_visible() {
+  local title=$1 wid=$2
+  visible_windows "$title" | grep -qx "$wid"
+}
+
+# Waits until one of the titles has a visible window; prints the first such title.
+wait_any_title() {
+  local deadline=$((SECONDS + E2E_TIMEOUT)) title
+  while ((SECONDS < deadline)); do
+    for title in "$@"; do
+      if [[ -n "$(visible_windows "$title")" ]]; then
+        echo "$title"
+        return 0
+      fi
+    done
+    app_alive || fail "the program ended while waiting for one of: $*"
+    sleep "$E2E_POLL"
+  done
+  fail "none of these windows appeared within ${E2E_TIMEOUT}s: $*"
+}
+
+# Waits for a visible window with this title whose id is none of the given old ids; prints its id.
+wait_window() {
+  local title=$1
+  shift
+  local deadline=$((SECONDS + E2E_TIMEOUT)) wid old found
+  while ((SECONDS < deadline)); do
+    for wid in $(visible_windows "$title"); do
+      found=$wid
+      for old in "$@"; do [[ "$wid" == "$old" ]] && found=""; done
+      if [[ -n "$found" ]]; then
+        echo "$found"
+        return 0
+      fi
+    done
+    app_alive || fail "the program ended while waiting for \"$title\""
+    sleep "$E2E_POLL"
+  done
+  fail "no window \"$title\" appeared within ${E2E_TIMEOUT}s"
+}
+
+# Waits until the window with this id is no longer visible.
+wait_gone() {
+  local title=$1 wid=$2
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  while is_visible "$title" "$wid"; do
+    ((SECONDS < deadline)) || fail "window \"$title\" ($wid) still visible after ${E2E_TIMEOUT}s"
+    sleep "$E2E_POLL"
+  done
+}
+
+app_alive() {
+  local state
+  state=$(awk '{ print $3 }' "/proc/$E2E_APP_PID/stat" 2>/dev/null || true)
+  [[ -n "$state" && "$state" != Z ]]
+}
+
+# Waits for the program to end; false if it still runs after the time-out.
+wait_app_end() {
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  while app_alive; do
+    ((SECONDS < deadline)) || return 1
+    sleep "$E2E_POLL"
+  done
+}
+
+# Waits for the program to end and checks its exit code.
+expect_exit_code() {
+  local expected=$1 rc=0
+  wait_app_end || fail "the program is still running ${E2E_TIMEOUT}s after it should have ended"
+  wait "$E2E_APP_PID" || rc=$?
+  E2E_APP_PID=""
+  [[ $rc -eq $expected ]] || fail "the program ended with exit code $rc, expected $expected"
+  log "program ended with exit code $rc"
+}
+
+# Gives the keyboard focus to a window; there is no window manager to do it.
+focus() {
+  timeout "$E2E_TIMEOUT" xdotool windowfocus --sync "$1" || fail "could not give the focus to window $1"
+}
+
+# Clicks at window-relative pixels.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# Replaces the whole text of a line box that takes Ctrl+A (the directory box).
+replace_text() {
+  local wid=$1 x=$2 y=$3 text=$4
+  focus "$wid"
+  click "$wid" "$x" "$y"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 -- "$text"
+}
+
+# Presses Return in a message box with this title and waits for it to close.
+answer_box() {
+  local title=$1 box
+  box=$(wait_window "$title")
+  focus "$box"
+  xdotool key Return
+  wait_gone "$title" "$box"
+  log "box \"$title\" answered"
+}
+
+# Fails unless no message box (of the titles the program uses) is open.
+expect_no_box() {
+  local title
+  for title in Finished 'Not Saved' 'Invalid Character' 'Invalid Information'; do
+    [[ -z "$(visible_windows "$title")" ]] || fail "unexpected box \"$title\" is open"
+  done
+}
+
+# Checks a window's position and size on the screen, as the X server has them.
+expect_geometry() {
+  local wid=$1 want=$2 got
+  got=$(xwininfo -id "$wid" | awk '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    /^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
+    END { printf "%sx%s+%s+%s", w, h, x, y }')
+  [[ "$got" == "$want" ]] || fail "window $wid has geometry $got, expected $want"
+}
+
+# Fails unless the file holds exactly the bytes of the expected file.
+expect_same_bytes() {
+  local actual=$1 expected=$2
+  [[ -f "$actual" ]] || fail "file not written: $actual"
+  if ! cmp "$expected" "$actual"; then
+    echo "---- expected ----" >&2
+    od -c "$expected" | head -60 >&2
+    echo "---- written ----" >&2
+    od -c "$actual" | head -60 >&2
+    fail "$actual differs from the expected bytes"
+  fi
+}
+
+# Fails unless the directory holds exactly the listed files (paths relative to it), nothing more.
+expect_files() {
+  local dir=$1
+  shift
+  local want got
+  want=$(printf '%s\n' "$@" | sed '/^$/d' | sort)
+  got=$(cd "$dir" && find . -type f | sed 's|^\./||' | sort)
+  [[ "$got" == "$want" ]] || fail "files in $dir: [${got//$'\n'/, }], expected [${want//$'\n'/, }]"
+}
+
+# The lines of the script composed from the start values (script name MyScript), from its echo
+# line to its bind line. In a file each line ends in CR LF; a script starts with CR LF.
+MYSCRIPT_LINES=(
+  'echo MyScript Activated'
+  'echo Press Bind To Key: To Buy Primary Weapon, & Secondary Weapon.'
+  'echo www.didadura.example'
+  'alias s10 "slot10;slot10;wait;wait;slot10;slot10"'
+  'alias m1 "menuselect 1"'
+  'alias m2 "menuselect 2"'
+  'alias m3 "menuselect 3"'
+  'alias m4 "menuselect 4"'
+  'alias m5 "menuselect 5"'
+  'alias m6 "menuselect 6"'
+  'alias m7 "menuselect 7"'
+  'alias m8 "menuselect 8"'
+  'alias pammo "buyammo1; buyammo1; buyammo1"'
+  'alias sammo "buyammo2; buyammo2; buyammo2"'
+  '//MAIN SCRIPT=-'
+  ''
+  'alias MyScript "buyprim; buysec; buyarmor; buyfullarmor; buyflashbang; buyhegrenade; buysmokegrenade; buydefusalkit; buynightvision"'
+  ''
+  'bind Bind To Key: MyScript'
+)
+
+# The file saved after one "Create Script" with every start value.
+expected_one_script() {
+  printf '%s\r\n' '' "${MYSCRIPT_LINES[@]}" ''
+}
+
+# The file saved after two such scripts in one session: the second follows the first's bind line.
+expected_two_scripts() {
+  printf '%s\r\n' '' "${MYSCRIPT_LINES[@]}" "${MYSCRIPT_LINES[@]}" ''
+}

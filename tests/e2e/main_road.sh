@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The player's main road: two scripts saved in one session, then Exit.
+#   Round 1: "Create Script" with every start value, OK into a game directory: MyScript.cfg holds
+#            exactly the expected bytes; the main window is replaced by a new one.
+#   Round 2: "Create Script" again, then the name box of the new main window is changed to "Rush"
+#            (a typed space is refused with "Invalid Character") before OK: Rush.cfg holds both
+#            scripts of the session, and MyScript.cfg is untouched.
+#   Exit ends the program with exit code 0.
+# Usage: main_road.sh PATH_TO_PROGRAM
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+GAME="$E2E_WORK/game"
+mkdir -p "$GAME/cstrike"
+expected_one_script >"$E2E_WORK/one.expected"
+expected_two_scripts >"$E2E_WORK/two.expected"
+
+# The expected bytes themselves, checked by size and by their first and last bytes.
+[[ $(stat -c %s "$E2E_WORK/one.expected") -eq 646 ]] || fail "expected file of one script is not 646 bytes"
+[[ $(stat -c %s "$E2E_WORK/two.expected") -eq 1288 ]] || fail "expected file of two scripts is not 1288 bytes"
+cmp -s <(head -c 8 "$E2E_WORK/one.expected") <(printf '\r\necho M') \
+  || fail "expected file does not start with CR LF echo"
+cmp -s <(tail -c 8 "$E2E_WORK/one.expected") <(printf 'ript\r\n\r\n') \
+  || fail "expected file does not end with the bind line and CR LF CR LF"
+
+# The screen is 1280x1024, so a centred 482x276 window stands at 399,374.
+[[ $(xwininfo -root | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF } END { print w "x" h }') == 1280x1024 ]] \
+  || fail "the X screen is not 1280x1024"
+
+expect_main_window() {
+  local wid=$1
+  xprop -id "$wid" _NET_WM_STATE | grep -q '_NET_WM_STATE_SKIP_TASKBAR' \
+    || fail "main window $wid lacks _NET_WM_STATE_SKIP_TASKBAR: $(xprop -id "$wid" _NET_WM_STATE)"
+  expect_geometry "$wid" 482x276+399+374
+}
+
+start_app
+MAIN1=$(wait_window "$MAIN_TITLE")
+log "main window $MAIN1"
+expect_main_window "$MAIN1"
+
+# ---- Round 1: everything at its start value.
+click "$MAIN1" "${CREATE_BUTTON[@]}"
+SAVE1=$(wait_window "$SAVE_TITLE")
+MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
+wait_gone "$MAIN_TITLE" "$MAIN1"
+log "save window $SAVE1, new main window $MAIN2"
+[[ $(visible_windows "$MAIN_TITLE" | wc -l) -eq 1 ]] || fail "more than one main window is visible"
+expect_main_window "$MAIN2"
+expect_no_box
+expect_files "$GAME"
+
+replace_text "$SAVE1" "${DIRECTORY_BOX[@]}" "$GAME"
+click "$SAVE1" "${OK_BUTTON[@]}"
+FINISHED=$(wait_window Finished)
+is_visible "$SAVE_TITLE" "$SAVE1" && fail "the save window is still open beside the Finished box"
+expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
+expect_files "$GAME" cstrike/MyScript.cfg
+focus "$FINISHED"
+xdotool key Return
+wait_gone Finished "$FINISHED"
+log "round 1 saved MyScript.cfg"
+
+# ---- Round 2: the name is changed in the new main window after Create Script, before OK.
+click "$MAIN2" "${CREATE_BUTTON[@]}"
+SAVE2=$(wait_window "$SAVE_TITLE")
+MAIN3=$(wait_window "$MAIN_TITLE" "$MAIN1" "$MAIN2")
+wait_gone "$MAIN_TITLE" "$MAIN2"
+log "save window $SAVE2, new main window $MAIN3"
+expect_main_window "$MAIN3"
+
+focus "$MAIN3"
+click "$MAIN3" "${NAME_BOX[@]}"
+# Backspace is allowed in the name box: eight of them clear "MyScript".
+xdotool key End
+xdotool key --repeat 8 --delay 5 BackSpace
+xdotool type --delay 5 Rush
+expect_no_box
+# A space is refused, with a box; it must not reach the name.
+xdotool key space
+answer_box 'Invalid Character'
+expect_no_box
+
+replace_text "$SAVE2" "${DIRECTORY_BOX[@]}" "$GAME"
+click "$SAVE2" "${OK_BUTTON[@]}"
+answer_box Finished
+wait_gone "$SAVE_TITLE" "$SAVE2"
+expect_same_bytes "$GAME/cstrike/Rush.cfg" "$E2E_WORK/two.expected"
+expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
+expect_files "$GAME" cstrike/MyScript.cfg cstrike/Rush.cfg
+log "round 2 saved Rush.cfg"
+
+# ---- Exit.
+focus "$MAIN3"
+click "$MAIN3" "${EXIT_BUTTON[@]}"
+expect_exit_code 0
+expect_files "$GAME" cstrike/MyScript.cfg cstrike/Rush.cfg
+e2e_pass

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A failed save and its correction:
+#   OK with a directory that has no cstrike folder shows "Not Saved", writes nothing (and creates
+#   no folder), and keeps the save window open with the typed directory;
+#   the player then shortens that same text to the game directory, presses OK again, and
+#   MyScript.cfg is saved there with exactly the expected bytes.
+# Usage: not_saved.sh PATH_TO_PROGRAM
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+GAME="$E2E_WORK/game"
+mkdir -p "$GAME/cstrike"
+# A directory without a cstrike folder, whose path is the game directory plus "/hl".
+WRONG="$GAME/hl"
+mkdir "$WRONG"
+expected_one_script >"$E2E_WORK/one.expected"
+
+start_app
+MAIN1=$(wait_window "$MAIN_TITLE")
+click "$MAIN1" "${CREATE_BUTTON[@]}"
+SAVE=$(wait_window "$SAVE_TITLE")
+MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
+log "save window $SAVE, new main window $MAIN2"
+
+# ---- OK into a directory without cstrike.
+replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$WRONG"
+click "$SAVE" "${OK_BUTTON[@]}"
+BOX=$(wait_window 'Not Saved')
+is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed save"
+[[ -z "$(visible_windows Finished)" ]] || fail "a Finished box appeared on a failed save"
+[[ -z "$(find "$WRONG" -mindepth 1)" ]] || fail "something was created in $WRONG: $(find "$WRONG" -mindepth 1)"
+expect_files "$GAME"
+focus "$BOX"
+xdotool key Return
+wait_gone 'Not Saved' "$BOX"
+log "box \"Not Saved\" answered"
+is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed after the Not Saved box"
+expect_no_box
+
+# ---- Correct the kept text: remove the trailing "/hl", then OK again.
+focus "$SAVE"
+click "$SAVE" "${DIRECTORY_BOX[@]}"
+xdotool key End
+xdotool key --repeat 3 --delay 5 BackSpace
+click "$SAVE" "${OK_BUTTON[@]}"
+ANSWER=$(wait_any_title Finished 'Not Saved')
+[[ "$ANSWER" == Finished ]] \
+  || fail "the corrected directory did not save: was the typed text kept after Not Saved?"
+answer_box Finished
+wait_gone "$SAVE_TITLE" "$SAVE"
+expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
+expect_files "$GAME" cstrike/MyScript.cfg
+[[ -z "$(find "$WRONG" -mindepth 1)" ]] || fail "something was created in $WRONG: $(find "$WRONG" -mindepth 1)"
+
+focus "$MAIN2"
+click "$MAIN2" "${EXIT_BUTTON[@]}"
+expect_exit_code 0
+e2e_pass

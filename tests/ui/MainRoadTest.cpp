@@ -1,0 +1,250 @@
+#include <sys/resource.h>
+#include <unistd.h>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <csignal>
+
+#include "UiTest.h"
+
+namespace {
+
+const ShownMessage Finished{
+    "Your Command Menu Has Been Created.\r\nPlease Visit Didadura for more Programs Like These at "
+    "www.didadura.example",
+    "Finished"};
+
+// A game directory with its cstrike folder.
+class MainRoad : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    ASSERT_TRUE(game.isValid());
+    ASSERT_TRUE(QDir(game.path()).mkdir("cstrike"));
+  }
+
+  QString Cstrike() const { return game.path() + "/cstrike"; }
+  QString ScriptPath(const QString& name) const { return Cstrike() + "/" + name + ".cfg"; }
+
+  // Types the directory as the player would, then presses OK.
+  void SaveTo(const QString& directory) {
+    frmSave& save = Forms::Load<frmSave>();
+    Retype(save.txtDirectory, directory);
+    Click(save.cmdOK);
+  }
+
+  QTemporaryDir game;
+};
+
+TEST_F(MainRoad, CreateThenOkWritesTheScriptByteForByte) {
+  Click(Main().cmdCreate);
+  ASSERT_TRUE(Forms::IsLoaded<frmSave>());
+  frmSave& save = Forms::Load<frmSave>();
+  EXPECT_TRUE(save.isVisible());
+  EXPECT_EQ(save.windowTitle(), "Cstrike Direcotry");
+  EXPECT_EQ(save.txtDirectory->text(), "C:\\Sierra\\Half-Life");
+  EXPECT_FALSE(Forms::Load<frmCode>().isVisible());
+  EXPECT_TRUE(Messages.empty());
+
+  SaveTo(game.path());
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), StartScript + "\r\n\r\n");
+  EXPECT_EQ(Messages, std::vector<ShownMessage>{Finished});
+  EXPECT_FALSE(Forms::IsLoaded<frmSave>());
+  EXPECT_EQ(Entries(Cstrike()), QStringList{"MyScript.cfg"});
+}
+
+TEST_F(MainRoad, CreateResetsTheMainWindowAndTheNameIsReadAtOk) {
+  frmMain& first = Main();
+  Retype(first.txtScriptName, "Alpha");
+  Tick(first.chkArmor);
+  Click(first.cmdCreate);
+  frmMain& second = Main();
+  EXPECT_NE(&second, &first);
+  EXPECT_TRUE(second.isVisible());
+  EXPECT_EQ(second.txtScriptName->text(), "MyScript");
+  EXPECT_FALSE(second.chkArmor->isChecked());
+
+  SaveTo(game.path());
+  const std::string saved = ReadFile(ScriptPath("MyScript"));
+  EXPECT_TRUE(saved.starts_with("\r\necho Alpha Activated\r\n")) << saved;
+  EXPECT_NE(saved.find("\r\nalias buyarmor \"buy; m8; m1; s10\"\r\n"), std::string::npos);
+
+  Click(Main().cmdCreate);
+  Retype(Main().txtScriptName, "Rush");
+  SaveTo(game.path());
+  // The code window holds both scripts; the second carries the name used at its press.
+  EXPECT_EQ(ReadFile(ScriptPath("Rush")),
+            saved.substr(0, saved.size() - 4) + StartScript + "\r\n\r\n");
+  EXPECT_EQ(Entries(Cstrike()), (QStringList{"MyScript.cfg", "Rush.cfg"}));
+}
+
+TEST_F(MainRoad, EmptyNameWarnsOnceAndComposesAnyway) {
+  Retype(Main().txtScriptName, "");
+  Main().txtScriptName->clear();
+  Click(Main().cmdCreate);
+  const ShownMessage warning{"You Did Not Enter A Script Name.\r\nPlease Do So.",
+                             "Invalid Information"};
+  EXPECT_EQ(Messages, std::vector<ShownMessage>{warning});
+  EXPECT_TRUE(Forms::Load<frmCode>().Text().starts_with("\r\necho  Activated\r\n"));
+  EXPECT_TRUE(Forms::Load<frmCode>().Text().ends_with("\r\nbind Bind To Key: "));
+  EXPECT_TRUE(Forms::Load<frmSave>().isVisible());
+  EXPECT_EQ(Main().txtScriptName->text(), "MyScript");
+}
+
+TEST_F(MainRoad, PressesAppendUntilTheCodeWindowCloses) {
+  Click(Main().cmdCreate);
+  Click(Main().cmdCreate);
+  EXPECT_EQ(Forms::Load<frmCode>().Text(), StartScript + StartScript);
+  EXPECT_EQ(Forms::Load<frmCode>().txtCode->toPlainText().count('\n'), 38);
+
+  Forms::Show<frmCode>().close();
+  EXPECT_FALSE(Forms::IsLoaded<frmCode>());
+  Click(Main().cmdCreate);
+  EXPECT_EQ(Forms::Load<frmCode>().Text(), StartScript);
+
+  Forms::Load<frmCode>().close();
+  SaveTo(game.path());
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), "\r\n\r\n");
+}
+
+TEST_F(MainRoad, OpenSaveWindowKeepsItsDirectoryAndTakesTheFocus) {
+  Click(Main().cmdCreate);
+  frmSave& save = Forms::Load<frmSave>();
+  Retype(save.txtDirectory, "typed");
+  Click(Main().cmdCreate);
+  EXPECT_EQ(&Forms::Load<frmSave>(), &save);
+  EXPECT_EQ(save.txtDirectory->text(), "typed");
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &save);
+}
+
+TEST_F(MainRoad, EnterAndEscapeDoNotPressOk) {
+  Click(Main().cmdCreate);
+  frmSave& save = Forms::Load<frmSave>();
+  Retype(save.txtDirectory, game.path());
+  for (QWidget* w : {static_cast<QWidget*>(save.txtDirectory), static_cast<QWidget*>(save.cmdOK)}) {
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Return);
+    QTest::keyClick(w, Qt::Key_Enter);
+    QTest::keyClick(w, Qt::Key_Escape);
+  }
+  EXPECT_TRUE(Entries(Cstrike()).isEmpty());
+  EXPECT_TRUE(Messages.empty());
+}
+
+class SaveFailure : public MainRoad {
+ protected:
+  // Presses OK for a failing save and checks that nothing changed but the message.
+  void ExpectFailedSave(const QString& directory, const QStringList& entriesBefore,
+                        const QString& pathShown) {
+    Click(Main().cmdCreate);
+    SaveTo(directory);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, "Not Saved");
+    EXPECT_TRUE(Messages[0].Text.startsWith("Your Command Menu Could Not Be Saved To:\r\n" +
+                                            pathShown + "\r\n"))
+        << Messages[0].Text.toStdString();
+    EXPECT_TRUE(Forms::IsLoaded<frmSave>());
+    EXPECT_TRUE(Forms::Load<frmSave>().isVisible());
+    EXPECT_EQ(Forms::Load<frmSave>().txtDirectory->text(), directory);
+    EXPECT_EQ(Entries(Cstrike()), entriesBefore);
+  }
+
+  void WriteOld(const QString& path) {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old script\r\n");
+  }
+};
+
+TEST_F(SaveFailure, MissingCstrikeFolderThenCorrectedDirectory) {
+  QTemporaryDir bare;
+  Click(Main().cmdCreate);
+  SaveTo(bare.path());
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Title, "Not Saved");
+  EXPECT_TRUE(Messages[0].Text.contains(bare.path() + "/cstrike/MyScript.cfg"));
+  EXPECT_TRUE(Entries(bare.path()).isEmpty());
+  EXPECT_TRUE(Forms::Load<frmSave>().isVisible());
+
+  SaveTo(game.path());
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), StartScript + "\r\n\r\n");
+  EXPECT_EQ(Messages.back().Title, "Finished");
+}
+
+TEST_F(SaveFailure, CstrikeIsAFile) {
+  QTemporaryDir other;
+  QFile file(other.path() + "/cstrike");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  Click(Main().cmdCreate);
+  SaveTo(other.path());
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Title, "Not Saved");
+  EXPECT_EQ(Entries(other.path()), QStringList{"cstrike"});
+}
+
+TEST_F(SaveFailure, TargetIsAFolder) {
+  ASSERT_TRUE(QDir(Cstrike()).mkdir("MyScript.cfg"));
+  ExpectFailedSave(game.path(), {"MyScript.cfg"}, ScriptPath("MyScript"));
+  EXPECT_TRUE(QFileInfo(ScriptPath("MyScript")).isDir());
+}
+
+TEST_F(SaveFailure, NameThatIsNoFileName) {
+  Click(Main().cmdCreate);
+  Main().txtScriptName->setText("no/such");
+  SaveTo(game.path());
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Title, "Not Saved");
+  EXPECT_TRUE(Entries(Cstrike()).isEmpty());
+}
+
+TEST_F(SaveFailure, FullDiskKeepsTheOldFile) {
+  WriteOld(ScriptPath("MyScript"));
+  // The file size limit stands in for a full disk: the write stops after 100 bytes.
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+  rlimit limited = previous;
+  limited.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  ExpectFailedSave(game.path(), {"MyScript.cfg"}, ScriptPath("MyScript"));
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), "old script\r\n");
+}
+
+TEST_F(SaveFailure, UnwritableFolderKeepsTheOldFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+  WriteOld(ScriptPath("MyScript"));
+  QFile::setPermissions(Cstrike(), QFile::ReadOwner | QFile::ExeOwner);
+  ExpectFailedSave(game.path(), {"MyScript.cfg"}, ScriptPath("MyScript"));
+  QFile::setPermissions(Cstrike(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), "old script\r\n");
+}
+
+TEST_F(MainRoad, SavingAgainReplacesTheFile) {
+  QFile old(ScriptPath("MyScript"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write(std::string(5000, 'x').c_str());
+  old.close();
+  Click(Main().cmdCreate);
+  SaveTo(game.path());
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), StartScript + "\r\n\r\n");
+}
+
+TEST_F(MainRoad, NonAsciiTextIsSavedAsUtf8) {
+  frmMain& m = Main();
+  Tick(m.chkAdvertise);
+  m.txtAdvertise->setPlainText(QString::fromUtf8("gg \xC3\xA9t\xC3\xA9"));
+  Click(m.cmdCreate);
+  SaveTo(game.path());
+  EXPECT_TRUE(ReadFile(ScriptPath("MyScript"))
+                  .ends_with("\r\nbind Bind To Key: MyScript\r\nsay gg \xC3\xA9t\xC3\xA9\r\n"
+                             "\r\n\r\n"));
+}
+
+}  // namespace

@@ -1,0 +1,318 @@
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "UiTest.h"
+#include "script/ScriptSelection.h"
+
+namespace {
+
+QStringList Items(const QComboBox* combo) {
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  return items;
+}
+
+using MainWindow = UiTest;
+
+TEST_F(MainWindow, StartsWithTheDesignValues) {
+  frmMain& m = Main();
+  EXPECT_EQ(m.windowTitle(), "Vezuvazov v1.0");
+  EXPECT_TRUE(m.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(m.size(), QSize(482, 276));
+  EXPECT_EQ(m.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+  EXPECT_EQ(m.palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_FALSE(m.windowIcon().availableSizes().isEmpty());
+  ASSERT_FALSE(m.picTitle->pixmap().isNull());
+  EXPECT_EQ(m.picTitle->pixmap().size(), QSize(469, 60));
+
+  EXPECT_EQ(m.Label1->text(), "Your Script Name:");
+  EXPECT_EQ(m.txtScriptName->text(), "MyScript");
+  EXPECT_EQ(m.cmdCreate->text(), "Create Script");
+  EXPECT_EQ(m.fraBuy->title(), "Guns");
+  EXPECT_EQ(m.Frame1->title(), "Equipment");
+  EXPECT_EQ(m.Frame2->title(), "Extra");
+  EXPECT_EQ(m.comPrimary->currentText(), "Primary Weapon");
+  EXPECT_EQ(m.comSecondary->currentText(), "Secondary Weapon");
+  EXPECT_EQ(m.comBind->currentText(), "Bind To Key:");
+  for (QComboBox* combo : {m.comPrimary, m.comSecondary, m.comBind}) {
+    EXPECT_TRUE(combo->isEditable());
+    EXPECT_EQ(combo->currentIndex(), -1);
+  }
+  const std::vector<std::pair<QCheckBox*, const char*>> boxes = {
+      {m.chkArmor, "Kevlar"},
+      {m.chkFullArmor, "Kevlar and Helmet"},
+      {m.chkFlashbang, "Flashbang"},
+      {m.chkHEGrenade, "HE Grenade"},
+      {m.chkSmokeGrenade, "Smoke Grenade"},
+      {m.chkDefusalKit, "Defusal Kit"},
+      {m.chkNightVision, "Night Vision"},
+      {m.chkAnnounce, "Announce Weapon"},
+      {m.chkAdvertise, "Advertise:"}};
+  for (const auto& [box, caption] : boxes) {
+    EXPECT_EQ(box->text(), caption);
+    EXPECT_FALSE(box->isChecked()) << caption;
+  }
+  EXPECT_EQ(m.txtAdvertise->toPlainText(), "didadura.example/vezuvazov\n");
+  EXPECT_EQ(m.txtAdvertise->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  const std::vector<std::pair<QPushButton*, const char*>> row = {{m.cmdCode, "View Code"},
+                                                                 {m.Command2, "New"},
+                                                                 {m.Command3, "About"},
+                                                                 {m.Command4, "Help"},
+                                                                 {m.Command5, "Exit"}};
+  for (const auto& [button, caption] : row) EXPECT_EQ(button->text(), caption);
+}
+
+TEST_F(MainWindow, StartSelectionIsTheStartTexts) {
+  const ScriptSelection s = Main().Selection();
+  EXPECT_EQ(s.ScriptName, "MyScript");
+  EXPECT_EQ(s.BindKey, "Bind To Key:");
+  EXPECT_EQ(s.Primary, "Primary Weapon");
+  EXPECT_EQ(s.Secondary, "Secondary Weapon");
+  EXPECT_EQ(s.AdvertiseText, "didadura.example/vezuvazov\r\n");
+  EXPECT_FALSE(s.Armor || s.FullArmor || s.Flashbang || s.HEGrenade || s.SmokeGrenade ||
+               s.DefusalKit || s.NightVision || s.Announce || s.Advertise);
+}
+
+TEST_F(MainWindow, ListsHoldTheItemsInOrder) {
+  const QStringList primary = {"None",
+                               "M3 Super 90",
+                               "XM1014",
+                               "MP5 Navy",
+                               "Steyr TMP",
+                               "P90",
+                               "Mac-10",
+                               "UMP45",
+                               "AK47",
+                               "SIG-552",
+                               "M4A1",
+                               "Steyr AUG",
+                               "Steyr Scout",
+                               "AWP",
+                               "GS/SG-1",
+                               "SIG-550",
+                               "M249",
+                               " ",
+                               "AK47/M4A1 Combo",
+                               "SIG-552/AUG Combo",
+                               "Mac-10/TMP Combo"};
+  const QStringList secondary = {"None",       "USP Tact",   "Glock 18", "Desert Eagle",    "P228",
+                                 "96G Elites", "Five-Seven", " ",        "Elites/5-7 Combo"};
+  const QStringList keys = {"A",          "B",
+                            "C",          "D",
+                            "E",          "F",
+                            "G",          "H",
+                            "I",          "J",
+                            "K",          "L",
+                            "M",          "N",
+                            "O",          "P",
+                            "Q",          "R",
+                            "S",          "T",
+                            "U",          "V",
+                            "W",          "X",
+                            "Y",          "Z",
+                            "1",          "2",
+                            "3",          "4",
+                            "5",          "6",
+                            "7",          "8",
+                            "9",          "0",
+                            "-",          "=",
+                            "`",          "TAB",
+                            "SHIFT",      "CAPSLOCK",
+                            "CTRL",       "ALT",
+                            "ENTER",      ",",
+                            ".",          "/",
+                            ";",          "'",
+                            "[",          "]",
+                            "\\",         "BACKSPACE",
+                            "INSERT",     "DELETE",
+                            "HOME",       "END",
+                            "PAGEUP",     "PAGEDOWN",
+                            "kp_slash",   "kp_minus",
+                            "kp_plus",    "kp_enter",
+                            "kp_end",     "kp_downarrow",
+                            "kp_pgdn",    "kp_leftarrow",
+                            "kp_5",       "kp_rightarrow",
+                            "kp_home",    "kp_uparrow",
+                            "kp_pgup",    "kp_ins",
+                            "kp_del",     "SPACE",
+                            "F1",         "F2",
+                            "F3",         "F4",
+                            "F5",         "F6",
+                            "F7",         "F8",
+                            "F9",         "F10",
+                            "F11",        "F12",
+                            "ESC",        "UPARROW",
+                            "DOWNARROW",  "LEFTARROW",
+                            "RIGHTARROW", "MOUSE1",
+                            "MOUSE2",     "MOUSE3",
+                            "MWHEELUP",   "MWHEELDOWN"};
+  EXPECT_EQ(Items(Main().comPrimary), primary);
+  EXPECT_EQ(Items(Main().comSecondary), secondary);
+  EXPECT_EQ(keys.size(), 98);
+  EXPECT_EQ(Items(Main().comBind), keys);
+}
+
+TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
+  frmMain& m = Main();
+  const std::vector<std::pair<QWidget*, QRect>> expected = {
+      {m.picTitle, {8, 0, 473, 65}},         {m.Label1, {8, 64, 97, 17}},
+      {m.txtScriptName, {8, 80, 305, 19}},   {m.cmdCreate, {320, 80, 153, 17}},
+      {m.fraBuy, {8, 104, 169, 97}},         {m.comPrimary, {8, 24, 145, 23}},
+      {m.comSecondary, {8, 56, 145, 23}},    {m.Frame1, {184, 104, 129, 137}},
+      {m.chkArmor, {8, 16, 57, 17}},         {m.chkFullArmor, {8, 32, 113, 17}},
+      {m.chkFlashbang, {8, 48, 73, 17}},     {m.chkHEGrenade, {8, 64, 89, 17}},
+      {m.chkSmokeGrenade, {8, 80, 105, 13}}, {m.chkDefusalKit, {8, 96, 105, 17}},
+      {m.chkNightVision, {8, 112, 105, 17}}, {m.Frame2, {320, 104, 153, 137}},
+      {m.chkAnnounce, {8, 16, 121, 17}},     {m.chkAdvertise, {8, 40, 121, 17}},
+      {m.txtAdvertise, {8, 64, 137, 65}},    {m.comBind, {8, 208, 169, 31}},
+      {m.cmdCode, {8, 248, 89, 25}},         {m.Command2, {96, 248, 73, 25}},
+      {m.Command3, {168, 248, 81, 25}},      {m.Command4, {248, 248, 105, 25}},
+      {m.Command5, {352, 248, 121, 25}}};
+  for (const auto& [widget, rect] : expected) {
+    EXPECT_EQ(widget->geometry(), rect) << widget->metaObject()->className();
+  }
+  EXPECT_EQ(m.comPrimary->parentWidget(), m.fraBuy);
+  EXPECT_EQ(m.chkNightVision->parentWidget(), m.Frame1);
+  EXPECT_EQ(m.txtAdvertise->parentWidget(), m.Frame2);
+}
+
+TEST_F(MainWindow, FontsAndColours) {
+  frmMain& m = Main();
+  for (QWidget* w : std::initializer_list<QWidget*>{m.txtScriptName, m.chkArmor, m.comPrimary,
+                                                    m.cmdCreate, m.Command5, m.fraBuy}) {
+    EXPECT_EQ(QFontInfo(w->font()).family(), "Comic Neue");
+    EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 8.25);
+  }
+  EXPECT_DOUBLE_EQ(m.comBind->font().pointSizeF(), 12);
+  EXPECT_NE(QFontInfo(m.txtAdvertise->font()).family(), "Comic Neue");
+  EXPECT_EQ(m.txtScriptName->palette().color(QPalette::Base), QColor(Qt::black));
+  EXPECT_EQ(m.txtScriptName->palette().color(QPalette::Text), QColor(Qt::white));
+  EXPECT_EQ(m.chkArmor->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(m.comBind->palette().color(QPalette::Base), QColor(Qt::black));
+  EXPECT_EQ(m.txtAdvertise->palette().color(QPalette::Base),
+            QApplication::palette().color(QPalette::Base));
+  EXPECT_EQ(m.cmdCreate->palette().color(QPalette::Button),
+            QApplication::palette().color(QPalette::Button));
+}
+
+TEST_F(MainWindow, TabWalksTheDesignOrderFromTheTitle) {
+  frmMain& m = Main();
+  m.activateWindow();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), m.picTitle);
+  const std::vector<QWidget*> order = {
+      m.comPrimary,   m.comSecondary,    m.chkArmor,      m.chkFullArmor,   m.chkFlashbang,
+      m.chkHEGrenade, m.chkSmokeGrenade, m.chkDefusalKit, m.chkNightVision, m.cmdCreate,
+      m.comBind,      m.txtScriptName,   m.chkAnnounce,   m.chkAdvertise,   m.txtAdvertise,
+      m.cmdCode,      m.Command2,        m.Command3,      m.Command4,       m.Command5,
+      m.picTitle};
+  for (QWidget* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    // An editable combo's focus rests in its edit field.
+    if (focus && focus->parentWidget() && qobject_cast<QComboBox*>(focus->parentWidget())) {
+      focus = focus->parentWidget();
+    }
+    EXPECT_EQ(focus, next) << (focus ? focus->metaObject()->className() : "no focus");
+  }
+}
+
+TEST_F(MainWindow, TypedComboTextStaysAsTyped) {
+  frmMain& m = Main();
+  Retype(m.comPrimary->lineEdit(), "ak47");
+  QTest::keyClick(m.comPrimary->lineEdit(), Qt::Key_Return);
+  QTest::keyClick(m.comPrimary->lineEdit(), Qt::Key_Tab);
+  Retype(m.comBind->lineEdit(), "a");
+  QTest::keyClick(m.comBind->lineEdit(), Qt::Key_Return);
+  Click(m.txtScriptName);
+  Retype(m.comSecondary->lineEdit(), "desert eagle");
+  m.txtScriptName->setFocus();
+  EXPECT_EQ(m.Selection().Primary, "ak47");
+  EXPECT_EQ(m.Selection().BindKey, "a");
+  EXPECT_EQ(m.Selection().Secondary, "desert eagle");
+  EXPECT_EQ(m.comPrimary->count(), 21);
+  EXPECT_EQ(m.comBind->count(), 98);
+  EXPECT_EQ(m.comSecondary->count(), 9);
+}
+
+TEST_F(MainWindow, PickedItemsAndTicksReachTheSelection) {
+  frmMain& m = Main();
+  m.comPrimary->setFocus();
+  // From no selection, Down picks the first item; 17 more reach the single-space item.
+  for (int i = 0; i < 18; ++i) QTest::keyClick(m.comPrimary, Qt::Key_Down);
+  m.comSecondary->setFocus();
+  for (int i = 0; i < 4; ++i) QTest::keyClick(m.comSecondary, Qt::Key_Down);
+  Tick(m.chkFullArmor);
+  Tick(m.chkNightVision);
+  Tick(m.chkAnnounce);
+  const ScriptSelection s = m.Selection();
+  EXPECT_EQ(s.Primary, " ");
+  EXPECT_EQ(s.Secondary, "Desert Eagle");
+  EXPECT_TRUE(s.FullArmor && s.NightVision && s.Announce);
+  EXPECT_FALSE(s.Armor || s.Flashbang || s.HEGrenade || s.SmokeGrenade || s.DefusalKit ||
+               s.Advertise);
+}
+
+TEST_F(MainWindow, AdvertiseLinesEndWithCrLf) {
+  frmMain& m = Main();
+  m.txtAdvertise->setFocus();
+  QTest::keyClick(m.txtAdvertise, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(m.txtAdvertise, "gl hf");
+  QTest::keyClick(m.txtAdvertise, Qt::Key_Return);
+  EXPECT_EQ(m.Selection().AdvertiseText, "didadura.example/vezuvazov\r\ngl hf\r\n");
+}
+
+TEST_F(MainWindow, NameKeysOutsideTheSetAreRefusedOneBoxEach) {
+  frmMain& m = Main();
+  QLineEdit* name = m.txtScriptName;
+  name->setFocus();
+  name->setCursorPosition(2);
+  const ShownMessage refused{
+      "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and "
+      "hyphen are not allowed",
+      "Invalid Character"};
+
+  QTest::keyClick(name, Qt::Key_Space);
+  QTest::keyClicks(name, "_!/");
+  QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Eacute, QString::fromUtf8("\xC3\xA9"), {});
+  QTest::keyClick(name, Qt::Key_Return);
+  QTest::keyClick(name, Qt::Key_Escape);
+  // Ctrl+V and Ctrl+C as a real keyboard delivers them, and as QTest does (letter text).
+  QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+  QTest::sendKeyEvent(QTest::Click, name, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+  QApplication::clipboard()->setText("pasted text");
+  QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+
+  EXPECT_EQ(Messages, std::vector<ShownMessage>(10, refused));
+  EXPECT_EQ(name->text(), "MyScript");
+  EXPECT_EQ(name->cursorPosition(), 2);
+}
+
+TEST_F(MainWindow, NameTakesItsCharactersAndEditingKeys) {
+  QLineEdit* name = Main().txtScriptName;
+  name->setFocus();
+  name->end(false);
+  for (int i = 0; i < 8; ++i) QTest::keyClick(name, Qt::Key_Backspace);
+  EXPECT_EQ(name->text(), "");
+  QTest::keyClicks(name, "my.script-2");
+  for (Qt::Key key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete, Qt::Key_End, Qt::Key_Left,
+                      Qt::Key_F5, Qt::Key_Up}) {
+    QTest::keyClick(name, key);
+  }
+  QTest::keyClicks(name, "Z09");
+  EXPECT_EQ(name->text(), "m.script-Z092");
+  EXPECT_TRUE(Messages.empty());
+  // Text set by the program is not filtered.
+  name->setText("a b_c");
+  EXPECT_EQ(Main().Selection().ScriptName, "a b_c");
+}
+
+}  // namespace

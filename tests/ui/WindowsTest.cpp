@@ -1,0 +1,222 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "UiTest.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
+
+namespace {
+
+using Windows = UiTest;
+
+// Whether a label's caption fits its box, wrapped as the label wraps it.
+bool Fits(const QLabel* label) { return label->heightForWidth(label->width()) <= label->height(); }
+
+int VisibleWindows(const QString& title) {
+  int count = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    count += w->isVisible() && w->windowTitle() == title;
+  return count;
+}
+
+TEST_F(Windows, CodeWindowFollowsItsOuterSize) {
+  frmCode& code = Forms::Load<frmCode>();
+  EXPECT_FALSE(code.isVisible());
+  EXPECT_EQ(code.txtCode->geometry(), QRect(0, 0, 246, 294));
+  EXPECT_FALSE(code.txtCode->isEnabled());
+  EXPECT_EQ(code.txtCode->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+  Forms::Show<frmCode>();
+  EXPECT_EQ(code.windowTitle(), "Code");
+  const QSize outer = code.frameGeometry().size();
+  // 100 twips are 6.67 pixels, 300 twips 20 pixels.
+  EXPECT_EQ(code.txtCode->size(), QSize(outer.width() - 7, outer.height() - 20));
+  EXPECT_EQ(code.txtCode->pos(), QPoint(0, 0));
+
+  code.resize(code.width() + 50, code.height() + 30);
+  EXPECT_EQ(code.txtCode->size(), QSize(outer.width() + 43, outer.height() + 10));
+  code.resize(5, 10);
+  EXPECT_EQ(code.txtCode->size(),
+            QSize(code.frameGeometry().width() < 7 ? 0 : code.frameGeometry().width() - 7, 0));
+}
+
+TEST_F(Windows, CodeWindowShowsLinesAndKeepsEveryByte) {
+  frmCode& code = Forms::Load<frmCode>();
+  code.ExtendText([](std::string t) { return t + "abc\r"; });
+  code.ExtendText([](std::string t) { return t + "\ndef\r\nghi"; });
+  EXPECT_EQ(code.Text(), "abc\r\ndef\r\nghi");
+  EXPECT_EQ(code.txtCode->toPlainText(), "abc\ndef\nghi");
+  QTest::keyClicks(code.txtCode, "typed");
+  EXPECT_EQ(code.Text(), "abc\r\ndef\r\nghi");
+}
+
+TEST_F(Windows, ViewCodeShowsWhatTheWindowHolds) {
+  Click(Main().cmdCode);
+  frmCode& code = Forms::Load<frmCode>();
+  EXPECT_TRUE(code.isVisible());
+  EXPECT_EQ(code.Text(), "");
+  EXPECT_EQ(code.txtCode->toPlainText(), "");
+
+  Click(Main().cmdCreate);
+  EXPECT_EQ(&Forms::Load<frmCode>(), &code);
+  Click(Main().cmdCode);
+  EXPECT_EQ(code.Text(), StartScript);
+  EXPECT_TRUE(code.txtCode->toPlainText().endsWith("\nbind Bind To Key: MyScript"));
+}
+
+TEST_F(Windows, NewResetsOnlyTheMainWindow) {
+  Click(Main().cmdCreate);
+  frmSave& save = Forms::Load<frmSave>();
+  Retype(save.txtDirectory, "kept");
+  Retype(Main().txtScriptName, "Other");
+  Tick(Main().chkSmokeGrenade);
+  Retype(Main().comPrimary->lineEdit(), "AWP");
+  frmMain& before = Main();
+  Click(before.Command2);
+  frmMain& after = Main();
+  EXPECT_NE(&after, &before);
+  EXPECT_TRUE(after.isVisible());
+  EXPECT_FALSE(before.isVisible());
+  EXPECT_EQ(after.txtScriptName->text(), "MyScript");
+  EXPECT_EQ(after.comPrimary->currentText(), "Primary Weapon");
+  EXPECT_FALSE(after.chkSmokeGrenade->isChecked());
+  EXPECT_EQ(Forms::Load<frmCode>().Text(), StartScript);
+  EXPECT_EQ(save.txtDirectory->text(), "kept");
+  EXPECT_TRUE(save.isVisible());
+}
+
+TEST_F(Windows, NewAloneDoesNotEndTheProgram) {
+  QTimer::singleShot(0, [] { Click(Main().Command2); });
+  QTimer::singleShot(50, [] { QCoreApplication::exit(Main().isVisible() ? 7 : 8); });
+  EXPECT_EQ(QApplication::exec(), 7);
+}
+
+TEST_F(Windows, ExitEndsAtOnceAndWritesNothing) {
+  QTemporaryDir game;
+  ASSERT_TRUE(QDir(game.path()).mkdir("cstrike"));
+  Click(Main().cmdCreate);
+  Retype(Forms::Load<frmSave>().txtDirectory, game.path());
+  Click(Main().Command3);
+  QTimer::singleShot(0, [] { Click(Main().Command5); });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
+  EXPECT_TRUE(Entries(game.path() + "/cstrike").isEmpty());
+  EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(Windows, AboutShowsItsCreditsOnEveryLoad) {
+  Click(Main().Command3);
+  frmAbout& about = Forms::Load<frmAbout>();
+  EXPECT_EQ(about.windowTitle(), "About");
+  EXPECT_EQ(about.size(), QSize(604, 303));
+  EXPECT_TRUE(about.windowFlags() & Qt::Tool);
+  const QString credits = about.Label1->text();
+  EXPECT_TRUE(credits.contains("Vezuvazov") && credits.contains("Didadura"));
+  EXPECT_TRUE(credits.endsWith("didadura.example/vezuvazov"));
+
+  about.close();
+  EXPECT_FALSE(Forms::IsLoaded<frmAbout>());
+  Click(Main().Command3);
+  frmAbout& again = Forms::Load<frmAbout>();
+  EXPECT_EQ(again.Label1->text(), credits);
+  EXPECT_NE(again.Label1->text(), "dfg");
+}
+
+TEST_F(Windows, AboutAndHelpStaySingle) {
+  Click(Main().Command3);
+  Click(Main().Command4);
+  frmAbout* about = &Forms::Load<frmAbout>();
+  frmHelp* help = &Forms::Load<frmHelp>();
+  Click(Main().Command3);
+  Click(Main().Command4);
+  EXPECT_EQ(&Forms::Load<frmAbout>(), about);
+  EXPECT_EQ(&Forms::Load<frmHelp>(), help);
+  EXPECT_EQ(VisibleWindows("About"), 1);
+  EXPECT_EQ(VisibleWindows("Help"), 1);
+}
+
+TEST_F(Windows, AboutLayout) {
+  frmAbout& a = Forms::Show<frmAbout>();
+  const std::vector<std::tuple<QLabel*, QRect, const char*>> labels = {
+      {a.Picture1, {0, 0, 305, 305}, ""},
+      {a.Label2, {320, 152, 121, 17}, "Peace :P"},
+      {a.Label3, {320, 184, 145, 17}, "Zedaruzed"},
+      {a.Label6, {312, 216, 201, 17}, "Version: 2"},
+      {a.Label4, {312, 240, 289, 17}, "Shoutouts to my boyz at the RO Razedu:"},
+  };
+  for (const auto& [label, rect, caption] : labels) {
+    EXPECT_EQ(label->geometry(), rect) << caption;
+    if (*caption) {
+      EXPECT_EQ(label->text(), caption);
+    }
+    EXPECT_TRUE(Fits(label)) << caption;
+  }
+  EXPECT_EQ(a.Label1->geometry(), QRect(312, 8, 289, 129));
+  EXPECT_TRUE(Fits(a.Label1)) << a.Label1->text().toStdString();
+  EXPECT_EQ(a.Label5->geometry(), QRect(320, 264, 281, 33));
+  EXPECT_TRUE(Fits(a.Label5));
+  EXPECT_EQ(a.Label5->text().count(", "), 9);
+  EXPECT_TRUE(a.Label5->text().contains(", and ") && a.Label5->text().endsWith("."));
+  EXPECT_EQ(a.Picture1->pixmap().size(), QSize(300, 300));
+  EXPECT_FALSE(a.Picture1->pixmap().toImage().isGrayscale());
+  EXPECT_NE(a.windowIcon().cacheKey(), Forms::Show<frmHelp>().windowIcon().cacheKey());
+  EXPECT_EQ(a.windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {32, 32}, {16, 16}}));
+}
+
+TEST_F(Windows, HelpLayout) {
+  frmHelp& h = Forms::Show<frmHelp>();
+  EXPECT_EQ(h.windowTitle(), "Help");
+  EXPECT_EQ(h.size(), QSize(279, 148));
+  const std::vector<std::tuple<QLabel*, QRect, const char*>> labels = {
+      {h.Label1, {0, 8, 281, 17}, "These Will Prevent Your Script From Working:"},
+      {h.Label2, {0, 32, 209, 17}, "* Putting A Space In The Script Name"},
+      {h.Label3, {0, 48, 265, 17}, "* Starting A New Script Without Clicking File>New"},
+      {h.Label4, {0, 64, 273, 17}, "* Clicking the 'Generate Script' Button More than Once"},
+      {h.Label5, {0, 80, 297, 17}, "* Typing Anything In The Code Window"},
+      {h.Label6,
+       {0, 112, 241, 33},
+       "If You Have Anymore Problems, Contact Me at didadura@didadura.example"},
+  };
+  for (const auto& [label, rect, caption] : labels) {
+    EXPECT_EQ(label->geometry(), rect) << caption;
+    EXPECT_EQ(label->text(), caption);
+    EXPECT_TRUE(Fits(label)) << caption << " needs "
+                             << QFontMetrics(label->font()).horizontalAdvance(caption) << " "
+                             << QFontInfo(label->font()).family().toStdString();
+  }
+  // The contact line wraps onto its second line.
+  EXPECT_GT(h.Label6->heightForWidth(h.Label6->width()), QFontMetrics(h.Label6->font()).height());
+}
+
+TEST(MessageBoxSeam, RealBoxShowsLineBreaksOneOkAndNoIcon) {
+  QString text;
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  int buttons = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    title = box->windowTitle();
+    icon = box->icon();
+    buttons = static_cast<int>(box->buttons().size());
+    box->button(QMessageBox::Ok)->click();
+  });
+  ShowMessageBox("first\r\nsecond", "Title");
+  EXPECT_EQ(text, "first\nsecond");
+  EXPECT_EQ(title, "Title");
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+  EXPECT_EQ(buttons, 1);
+}
+
+}  // namespace
