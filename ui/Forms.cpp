@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QShowEvent>
+#include <QWindow>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -41,6 +42,27 @@ void KeepOutOfTaskBar(QWidget* window) {
                       static_cast<std::uint32_t>(states.size()), states.data());
   xcb_flush(connection);
 }
+
+// Gives the focus back to a form once a window shown after it has appeared on screen: a window
+// that is shown and activated before it is mapped takes the focus when the mapping completes.
+class RefocusWhenExposed : public QObject {
+ public:
+  RefocusWhenExposed(QWindow* appearing, QWidget* form) : QObject(appearing), form_(form) {
+    appearing->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      if (form_ && form_->isVisible()) form_->activateWindow();
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QWidget> form_;
+};
 
 template <class Form>
 QPointer<Form>& Instance() {
@@ -102,6 +124,11 @@ bool IsLoaded() {
 void Focus(FormWindow& form) {
   form.raise();
   form.activateWindow();
+  for (QWidget* other : QApplication::topLevelWidgets()) {
+    QWindow* window = other->windowHandle();
+    if (other == &form || !other->isVisible() || !window || window->isExposed()) continue;
+    new RefocusWhenExposed(window, &form);
+  }
 }
 
 void EndProgram() {

@@ -43,6 +43,7 @@ frmSave::frmSave()
   Label1->setGeometry(ToPixels(TwipRect{120, 0, 2055, 255}));
   txtDirectory = new QLineEdit(StartDirectory, this);
   txtDirectory->setGeometry(ToPixels(TwipRect{120, 240, 2535, 285}));
+  PaintWhiteOnBlack(txtDirectory);
   cmdOK = new QPushButton("OK", this);
   cmdOK->setGeometry(ToPixels(TwipRect{2640, 240, 495, 255}));
   KeepDefaultColours(cmdOK);
