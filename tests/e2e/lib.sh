@@ -231,6 +231,16 @@ expect_exit_code() {
   log "program ended with exit code $rc"
 }
 
+# Waits until the keyboard focus is on the window with this id.
+wait_focus() {
+  local wid=$1
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  until [[ $(xdotool getwindowfocus 2>/dev/null) == "$wid" ]]; do
+    ((SECONDS < deadline)) || fail "window $wid did not get the focus within ${E2E_TIMEOUT}s"
+    sleep "$E2E_POLL"
+  done
+}
+
 # Gives the keyboard focus to a window; there is no window manager to do it.
 focus() {
   timeout "$E2E_TIMEOUT" xdotool windowfocus --sync "$1" || fail "could not give the focus to window $1"

@@ -47,6 +47,8 @@ wait_gone "$MAIN_TITLE" "$MAIN1"
 log "save window $SAVE1, new main window $MAIN2"
 [[ $(visible_windows "$MAIN_TITLE" | wc -l) -eq 1 ]] || fail "more than one main window is visible"
 expect_main_window "$MAIN2"
+# The save window keeps the focus, though the new main window appeared after it.
+wait_focus "$SAVE1"
 expect_no_box
 expect_files "$GAME"
 
