@@ -3,29 +3,9 @@
 #include <string>
 
 #include "script/ScriptComposer.h"
+#include "tests/ExpectedScripts.h"
 
 namespace {
-
-// Literal text of the header line 4 and the step aliases every script carries.
-const std::string Preamble =
-    "echo www.didadura.example\r\n"
-    "alias s10 \"slot10;slot10;wait;wait;slot10;slot10\"\r\n"
-    "alias m1 \"menuselect 1\"\r\n"
-    "alias m2 \"menuselect 2\"\r\n"
-    "alias m3 \"menuselect 3\"\r\n"
-    "alias m4 \"menuselect 4\"\r\n"
-    "alias m5 \"menuselect 5\"\r\n"
-    "alias m6 \"menuselect 6\"\r\n"
-    "alias m7 \"menuselect 7\"\r\n"
-    "alias m8 \"menuselect 8\"\r\n"
-    "alias pammo \"buyammo1; buyammo1; buyammo1\"\r\n"
-    "alias sammo \"buyammo2; buyammo2; buyammo2\"\r\n"
-    "//MAIN SCRIPT=-\r\n"
-    "\r\n";
-
-const std::string MainAlias =
-    "alias MyScript \"buyprim; buysec; buyarmor; buyfullarmor; buyflashbang; buyhegrenade; "
-    "buysmokegrenade; buydefusalkit; buynightvision\"\r\n";
 
 ScriptSelection StartSelection() {
   ScriptSelection s;
@@ -36,16 +16,6 @@ ScriptSelection StartSelection() {
   s.AdvertiseText = "didadura.example/vezuvazov\r\n";
   return s;
 }
-
-// The 20 lines of a script composed from the main window's start values.
-const std::string NothingChosen =
-    "\r\n"
-    "echo MyScript Activated\r\n"
-    "echo Press Bind To Key: To Buy Primary Weapon, & Secondary "
-    "Weapon.\r\n" +
-    Preamble + MainAlias +
-    "\r\n"
-    "bind Bind To Key: MyScript";
 
 TEST(ComposeScript, WorkedExampleGivesTwentyFiveLines) {
   ScriptSelection s = StartSelection();
@@ -71,8 +41,8 @@ TEST(ComposeScript, WorkedExampleGivesTwentyFiveLines) {
   EXPECT_EQ(ComposeScript("", s), expected);
 }
 
-TEST(ComposeScript, NothingChosenGivesTwentyLinesEndingWithTheBindLine) {
-  EXPECT_EQ(ComposeScript("", StartSelection()), NothingChosen);
+TEST(ComposeScript, StartScriptGivesTwentyLinesEndingWithTheBindLine) {
+  EXPECT_EQ(ComposeScript("", StartSelection()), StartScript);
   ScriptSelection none = StartSelection();
   none.Primary = "None";
   none.Secondary = "None";
@@ -81,19 +51,19 @@ TEST(ComposeScript, NothingChosenGivesTwentyLinesEndingWithTheBindLine) {
 
 TEST(ComposeScript, LineEndsJoinTheExistingText) {
   const ScriptSelection s = StartSelection();
-  EXPECT_EQ(ComposeScript("abc", s), "abc" + NothingChosen);
-  EXPECT_EQ(ComposeScript("abc\r\n", s), "abc\r\n" + NothingChosen);
+  EXPECT_EQ(ComposeScript("abc", s), "abc" + StartScript);
+  EXPECT_EQ(ComposeScript("abc\r\n", s), "abc\r\n" + StartScript);
   // Without options the next script's first line closes the previous bind line.
-  EXPECT_EQ(ComposeScript(ComposeScript("", s), s), NothingChosen + NothingChosen);
+  EXPECT_EQ(ComposeScript(ComposeScript("", s), s), StartScript + StartScript);
 }
 
 TEST(ComposeScript, OptionsEndTheTextWithLineEnds) {
   ScriptSelection s = StartSelection();
   s.Announce = true;
-  EXPECT_EQ(ComposeScript("", s), NothingChosen + "\r\nsay_team :BoughtPrimary Weapon:\r\n");
+  EXPECT_EQ(ComposeScript("", s), StartScript + "\r\nsay_team :BoughtPrimary Weapon:\r\n");
 
   s.Advertise = true;
-  const std::string both = NothingChosen +
+  const std::string both = StartScript +
                            "\r\nsay_team :BoughtPrimary Weapon:\r\n"
                            "\r\nsay didadura.example/vezuvazov\r\n\r\n";
   EXPECT_EQ(ComposeScript("", s), both);
@@ -102,9 +72,9 @@ TEST(ComposeScript, OptionsEndTheTextWithLineEnds) {
 
   s.Announce = false;
   s.AdvertiseText = "gg";
-  EXPECT_EQ(ComposeScript("", s), NothingChosen + "\r\nsay gg\r\n");
+  EXPECT_EQ(ComposeScript("", s), StartScript + "\r\nsay gg\r\n");
   s.AdvertiseText = "one\r\ntwo";
-  EXPECT_EQ(ComposeScript("", s), NothingChosen + "\r\nsay one\r\ntwo\r\n");
+  EXPECT_EQ(ComposeScript("", s), StartScript + "\r\nsay one\r\ntwo\r\n");
 }
 
 TEST(ComposeScript, EmptyNameStandsEmptyEverywhere) {
@@ -157,7 +127,7 @@ TEST(ComposeScript, MovedTextKeepsItsBuffer) {
   const char* buffer = text.data();
   text = ComposeScript(std::move(text), StartSelection());
   EXPECT_EQ(text.data(), buffer);
-  EXPECT_EQ(text, "abc" + NothingChosen);
+  EXPECT_EQ(text, "abc" + StartScript);
 }
 
 }  // namespace

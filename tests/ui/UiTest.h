@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ExpectedScripts.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
 #include "ui/frmCode.h"
@@ -68,6 +69,3 @@ std::string ReadFile(const QString& path);
 
 // The names in a folder, sorted.
 QStringList Entries(const QString& folder);
-
-// The script composed from the main window's start values, every byte written out.
-extern const std::string StartScript;
