@@ -121,6 +121,11 @@ bool IsLoaded() {
   return instance && !instance->IsUnloaded();
 }
 
+void Start() {
+  QApplication::setQuitOnLastWindowClosed(false);
+  Show<frmMain>();
+}
+
 void Focus(FormWindow& form) {
   form.raise();
   form.activateWindow();

@@ -39,6 +39,10 @@ void Unload();
 template <class Form>
 bool IsLoaded();
 
+// Starts the program on the main window. Windows come and go while it runs, the main one included;
+// only "Exit" ends it.
+void Start();
+
 // Gives the input focus to a shown form.
 void Focus(FormWindow& form);
 

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <array>
+#include <cctype>
+#include <limits>
 #include <optional>
 
 #include "script/ScriptComposer.h"
@@ -153,7 +155,6 @@ QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startTex
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);
-  combo->setMaxVisibleItems(items.size() > 30 ? 30 : static_cast<int>(items.size()));
   combo->addItems(items);
   combo->setCurrentIndex(-1);
   combo->setEditText(startText);
@@ -221,6 +222,7 @@ void frmMain::BuildControls() {
   Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
   txtScriptName = Place(new QLineEdit(StartScriptName, this), {120, 1200, 4575, 285});
   PaintWhiteOnBlack(txtScriptName);
+  txtScriptName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
   // Keys reach the box only through the name filter, never through an input method.
   txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtScriptName->installEventFilter(this);

@@ -34,7 +34,7 @@ class UiTest : public ::testing::Test {
     SetMessageBoxHook([this](const QString& text, const QString& title) {
       Messages.push_back({text, title});
     });
-    Forms::Show<frmMain>();
+    Forms::Start();
   }
 
   void TearDown() override {
