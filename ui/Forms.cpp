@@ -1,16 +1,12 @@
 #include "ui/Forms.h"
 
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
 #include <QShowEvent>
 #include <QWindow>
-#include <array>
-#include <cstdlib>
-#include <cstring>
 
+#include "ui/TaskBar.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
@@ -18,30 +14,6 @@
 #include "ui/frmSave.h"
 
 namespace {
-
-xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name) {
-  const auto cookie =
-      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(strlen(name)), name);
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  free(reply);
-  return atom;
-}
-
-// None of the windows shows in the task bar. On X11 the window manager reads this state when the
-// window is mapped, so it is set on the native window before every show. Other platforms (and the
-// offscreen one of the tests) have no such state to set here.
-void KeepOutOfTaskBar(QWidget* window) {
-  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !x11->connection()) return;
-  xcb_connection_t* connection = x11->connection();
-  const std::array<xcb_atom_t, 2> states = {InternAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                            InternAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                      InternAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
-                      static_cast<std::uint32_t>(states.size()), states.data());
-  xcb_flush(connection);
-}
 
 // Gives the focus back to a form once a window shown after it has appeared on screen: a window
 // that is shown and activated before it is mapped takes the focus when the mapping completes.
@@ -55,6 +27,7 @@ class RefocusWhenExposed : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
       if (form_ && form_->isVisible()) form_->activateWindow();
+      watched->removeEventFilter(this);
       deleteLater();
     }
     return false;
