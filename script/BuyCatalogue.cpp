@@ -6,6 +6,7 @@ using enum BuySource;
 
 // Each body walks the game's buy menu: the submenu (1 pistols, 2 to 5 primary weapons, 8
 // equipment), the item, the ammunition step of weapons, and s10 to close the menu.
+// clang-format off
 constexpr std::array<BuyEntry, BuyCatalogueSize> Entries{{
     {Secondary, "USP Tact", "buysec", {"buy; m1; m1; sammo; s10"}},
     {Secondary, "Glock 18", "buysec", {"buy; m1; m2; sammo; s10"}},
@@ -30,16 +31,10 @@ constexpr std::array<BuyEntry, BuyCatalogueSize> Entries{{
     {Primary, "AWP", "buyprim", {"buy; m4; m6; pammo; s10"}},
     {Primary, "GS/SG-1", "buyprim", {"buy; m4; m7; pammo; s10"}},
     {Primary, "SIG-550", "buyprim", {"buy; m4; m8; pammo; s10"}},
-    {Primary,
-     "SIG-552/AUG Combo",
-     "buyprim",
-     {"buy; m4; m2; pammo; s10", "buy; m4; m4; pammo; s10"}},
+    {Primary, "SIG-552/AUG Combo", "buyprim", {"buy; m4; m2; pammo; s10", "buy; m4; m4; pammo; s10"}},
     {Primary, "AK47/M4A1 Combo", "buyprim", {"buy; m4; m1; pammo; s10", "buy; m4; m3; pammo; s10"}},
     // The TMP is bought before the Mac-10, the reverse of the caption.
-    {Primary,
-     "Mac-10/TMP Combo",
-     "buyprim",
-     {"buy; m3; m2; pammo; s10", "buy; m3; m4; pammo; s10"}},
+    {Primary, "Mac-10/TMP Combo", "buyprim", {"buy; m3; m2; pammo; s10", "buy; m3; m4; pammo; s10"}},
     {Primary, "M249", "buyprim", {"buy; m5; m1; pammo; s10"}},
 
     {Armor, "Kevlar", "buyarmor", {"buy; m8; m1; s10"}},
@@ -50,6 +45,7 @@ constexpr std::array<BuyEntry, BuyCatalogueSize> Entries{{
     {DefusalKit, "Defusal Kit", "buydefusalkit", {"buy; m8; m6; s10"}},
     {NightVision, "Night Vision", "buynightvision", {"buy; m8; m7; s10"}},
 }};
+// clang-format on
 
 // Weapons match by exact, case-sensitive comparison of the whole text; equipment by its flag.
 bool Applies(const BuyEntry& entry, const ScriptSelection& s) {
