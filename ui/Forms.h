@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+// A tool window: a narrow caption bar with a close box only.
+inline constexpr Qt::WindowFlags ToolWindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 // A window of the program. Loading it builds every control with its start value; unloading it
 // destroys them, values and all. Its close box unloads it.
 class FormWindow : public QWidget {

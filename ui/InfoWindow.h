@@ -11,7 +11,3 @@ class QWidget;
 // labels that wrap their caption within their size.
 void SetUpInfoWindow(QWidget* window, const char* caption, TwipSize clientSize, const char* icon);
 QLabel* InfoLabel(QWidget* window, const QString& caption, TwipRect twips);
-
-// Fixed tool window: a narrow caption bar with a close box only.
-inline constexpr Qt::WindowFlags InfoWindowFlags =
-    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;

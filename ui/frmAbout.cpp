@@ -26,7 +26,7 @@ constexpr const char* Handles = "Zed, Kazu, Rav3n, Mirko, d4rk, Ozzy, Tomek, Vex
 
 }  // namespace
 
-frmAbout::frmAbout() : FormWindow(InfoWindowFlags) {
+frmAbout::frmAbout() : FormWindow(ToolWindowFlags) {
   SetUpInfoWindow(this, Caption, ClientSize, Icon);
 
   Picture1 = new QLabel(this);

@@ -26,9 +26,7 @@ QString DisplayText(std::string_view script) {
 
 }  // namespace
 
-frmCode::frmCode()
-    : FormWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint) {
+frmCode::frmCode() : FormWindow(ToolWindowFlags) {
   setWindowTitle(Caption);
   resize(ToPixels(ClientSize));
   PaintWhiteOnBlack(this);

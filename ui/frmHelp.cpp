@@ -12,7 +12,7 @@ constexpr const char* Icon = ":/assets/frmHelp.ico";
 constexpr const char* ContactText = "If You Have Anymore Problems, Contact Me at ";
 }  // namespace
 
-frmHelp::frmHelp() : FormWindow(InfoWindowFlags) {
+frmHelp::frmHelp() : FormWindow(ToolWindowFlags) {
   SetUpInfoWindow(this, Caption, ClientSize, Icon);
   Label1 = InfoLabel(this, "These Will Prevent Your Script From Working:", {0, 120, 4215, 255});
   Label2 = InfoLabel(this, "* Putting A Space In The Script Name", {0, 480, 3135, 255});

@@ -31,9 +31,7 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-frmSave::frmSave()
-    : FormWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint) {
+frmSave::frmSave() : FormWindow(ToolWindowFlags) {
   setWindowTitle(Caption);
   setFixedSize(ToPixels(ClientSize));
   setFont(ComicFont());
