@@ -1,4 +1,5 @@
 #include "ui/frmAbout.h"
+#include "ui/Text.h"
 
 #include <QLabel>
 
@@ -46,7 +47,4 @@ frmAbout::frmAbout() : FormWindow(ToolWindowFlags) {
   Form_Load();
 }
 
-void frmAbout::Form_Load() {
-  Label1->setText(Credits + QString::fromUtf8(HomePageAddress.data(),
-                                              static_cast<qsizetype>(HomePageAddress.size())));
-}
+void frmAbout::Form_Load() { Label1->setText(Credits + FromUtf8(HomePageAddress)); }

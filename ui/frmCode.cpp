@@ -1,4 +1,5 @@
 #include "ui/frmCode.h"
+#include "ui/Text.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -18,7 +19,7 @@ constexpr double BoxHeightMargin = 300;
 
 // The box breaks lines at LF; a CR LF is one break, and so is a CR or an LF standing alone.
 QString DisplayText(std::string_view script) {
-  QString text = QString::fromUtf8(script.data(), static_cast<qsizetype>(script.size()));
+  QString text = FromUtf8(script);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace('\r', '\n');
   return text;

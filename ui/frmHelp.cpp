@@ -1,4 +1,5 @@
 #include "ui/frmHelp.h"
+#include "ui/Text.h"
 
 #include <QLabel>
 
@@ -21,8 +22,5 @@ frmHelp::frmHelp() : FormWindow(ToolWindowFlags) {
   Label4 = InfoLabel(this, "* Clicking the 'Generate Script' Button More than Once",
                      {0, 960, 4095, 255});
   Label5 = InfoLabel(this, "* Typing Anything In The Code Window", {0, 1200, 4455, 255});
-  Label6 = InfoLabel(this,
-                     ContactText + QString::fromUtf8(ContactAddress.data(),
-                                                     static_cast<qsizetype>(ContactAddress.size())),
-                     {0, 1680, 3615, 495});
+  Label6 = InfoLabel(this, ContactText + FromUtf8(ContactAddress), {0, 1680, 3615, 495});
 }

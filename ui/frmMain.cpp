@@ -1,4 +1,5 @@
 #include "ui/frmMain.h"
+#include "ui/Text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -207,9 +208,7 @@ void frmMain::BuildControls() {
   txtAdvertise->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtAdvertise->setTabChangesFocus(true);
   // The home page address on the first line and an empty second line.
-  txtAdvertise->setPlainText(
-      QString::fromUtf8(HomePageAddress.data(), static_cast<qsizetype>(HomePageAddress.size())) +
-      '\n');
+  txtAdvertise->setPlainText(FromUtf8(HomePageAddress) + '\n');
 
   comBind = Combo(this, BindKeyItems, StartBindKey, {120, 3120, 2535, 465});
   comBind->setFont(ComicFont(BindKeyPoints));

@@ -1,4 +1,5 @@
 #include "ui/frmSave.h"
+#include "ui/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,10 +25,6 @@ constexpr const char* FinishedTitle = "Finished";
 constexpr const char* SaveFailedText = "Your Command Menu Could Not Be Saved To:\r\n";
 constexpr const char* SaveFailedAdvice = "\r\nCheck The Directory And Press OK Again.";
 constexpr const char* SaveFailedTitle = "Not Saved";
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -11,10 +11,8 @@ mkdir -p "$GAME/cstrike"
 
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
-click "$MAIN1" "${CREATE_BUTTON[@]}"
-SAVE=$(wait_window "$SAVE_TITLE")
-MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
-log "save window $SAVE, new main window $MAIN2"
+create_script "$MAIN1"
+MAIN2=$MAIN
 replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
 expect_no_box
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed before Exit"

@@ -231,6 +231,17 @@ expect_exit_code() {
   log "program ended with exit code $rc"
 }
 
+# Clicks "Create Script" in the main window $1 and waits for the save window and for the new main
+# window that replaces $1 (ids in $2... are old main windows too). Sets SAVE and MAIN to their ids.
+create_script() {
+  local old=$1
+  click "$old" "${CREATE_BUTTON[@]}"
+  SAVE=$(wait_window "$SAVE_TITLE")
+  MAIN=$(wait_window "$MAIN_TITLE" "$@")
+  wait_gone "$MAIN_TITLE" "$old"
+  log "save window $SAVE, new main window $MAIN"
+}
+
 # Waits until the keyboard focus is on the window with this id.
 wait_focus() {
   local wid=$1

@@ -40,11 +40,8 @@ log "main window $MAIN1"
 expect_main_window "$MAIN1"
 
 # ---- Round 1: everything at its start value.
-click "$MAIN1" "${CREATE_BUTTON[@]}"
-SAVE1=$(wait_window "$SAVE_TITLE")
-MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
-wait_gone "$MAIN_TITLE" "$MAIN1"
-log "save window $SAVE1, new main window $MAIN2"
+create_script "$MAIN1"
+SAVE1=$SAVE MAIN2=$MAIN
 [[ $(visible_windows "$MAIN_TITLE" | wc -l) -eq 1 ]] || fail "more than one main window is visible"
 expect_main_window "$MAIN2"
 # The save window keeps the focus, though the new main window appeared after it.
@@ -64,11 +61,8 @@ wait_gone Finished "$FINISHED"
 log "round 1 saved MyScript.cfg"
 
 # ---- Round 2: the name is changed in the new main window after Create Script, before OK.
-click "$MAIN2" "${CREATE_BUTTON[@]}"
-SAVE2=$(wait_window "$SAVE_TITLE")
-MAIN3=$(wait_window "$MAIN_TITLE" "$MAIN1" "$MAIN2")
-wait_gone "$MAIN_TITLE" "$MAIN2"
-log "save window $SAVE2, new main window $MAIN3"
+create_script "$MAIN2" "$MAIN1"
+SAVE2=$SAVE MAIN3=$MAIN
 expect_main_window "$MAIN3"
 
 focus "$MAIN3"

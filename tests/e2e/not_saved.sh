@@ -17,10 +17,8 @@ expected_one_script >"$E2E_WORK/one.expected"
 
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
-click "$MAIN1" "${CREATE_BUTTON[@]}"
-SAVE=$(wait_window "$SAVE_TITLE")
-MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
-log "save window $SAVE, new main window $MAIN2"
+create_script "$MAIN1"
+MAIN2=$MAIN
 
 # ---- OK into a directory without cstrike.
 replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$WRONG"
