@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vezuvazov, builds it, then starts it or runs every test.
 #   ./build.sh start   install what is missing, build, start the program
-#   ./build.sh test    install what is missing, build, run every test through CTest
+#   ./build.sh test    install what is missing, build, run every test through CTest, then the
+#                      further checks of tests/stages/ in the order of their names
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,6 +18,17 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
   libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig)
 # What the tests add: a real X server and a way to drive it as a player would.
 [ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils)
+
+# Each stage file adds the packages it needs to `packages` and the name of its function to `stages`;
+# the functions run after the main tests, in the order of the file names.
+stages=()
+if [ "$mode" = test ]; then
+  for stage in tests/stages/*.sh; do
+    [ -e "$stage" ] || continue
+    # shellcheck source=/dev/null
+    source "$stage"
+  done
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -34,7 +46,8 @@ else
 fi
 
 echo "== configuring and building in build/"
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVEZUVAZOV_WERROR=ON
 cmake --build build
 
 if [ "$mode" = start ]; then
@@ -43,3 +56,7 @@ if [ "$mode" = start ]; then
 fi
 echo "== running the tests"
 ctest --test-dir build --output-on-failure
+for stage in "${stages[@]}"; do
+  echo "== $stage"
+  "$stage"
+done
