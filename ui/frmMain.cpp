@@ -44,6 +44,13 @@ constexpr const char* StartBindKey = "Bind To Key:";
 
 constexpr const char* EmptyNameText = "You Did Not Enter A Script Name.\r\nPlease Do So.";
 constexpr const char* EmptyNameTitle = "Invalid Information";
+// A name the game cannot run is refused before anything is composed.
+constexpr const char* RefusedNameTitle = "Invalid Script Name";
+constexpr const char* TooLongNameText =
+    "Your Script Name Is Too Long For The Game.\r\nPlease Use No More Than %1 Characters.";
+constexpr const char* TakenNameText =
+    "Your Script Name Is Already A Command Of The Script Or The Game.\r\n"
+    "Please Choose Another Name.";
 constexpr const char* InvalidCharacterText =
     "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and hyphen "
     "are not allowed";
@@ -233,7 +240,28 @@ ScriptSelection frmMain::Selection() const {
   return s;
 }
 
+namespace {
+
+// Shows why the game could not run a script of this name; false when it could.
+bool RefuseName(const std::string& name) {
+  switch (FindScriptNameFault(name)) {
+    case ScriptNameFault::None:
+      return false;
+    case ScriptNameFault::TooLong:
+      ShowMessageBox(QString(TooLongNameText).arg(AliasNameLimit - 1), RefusedNameTitle);
+      return true;
+    case ScriptNameFault::Taken:
+      ShowMessageBox(TakenNameText, RefusedNameTitle);
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void frmMain::cmdCreate_Click() {
+  // Nothing is composed, saved or reset: the player corrects the name in place.
+  if (RefuseName(Utf8(txtScriptName->text()))) return;
   if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, EmptyNameTitle);
   frmCode& code = Forms::Load<frmCode>();
   const ScriptSelection selection = Selection();
