@@ -6,37 +6,16 @@ namespace {
 
 // The aliases a composed script defines and the commands its aliases call. The console compares
 // names without regard to letter case.
-constexpr std::string_view TakenNames[] = {"s10",
-                                           "m1",
-                                           "m2",
-                                           "m3",
-                                           "m4",
-                                           "m5",
-                                           "m6",
-                                           "m7",
-                                           "m8",
-                                           "pammo",
-                                           "sammo",
-                                           "buyprim",
-                                           "buysec",
-                                           "buyarmor",
-                                           "buyfullarmor",
-                                           "buyflashbang",
-                                           "buyhegrenade",
-                                           "buysmokegrenade",
-                                           "buydefusalkit",
-                                           "buynightvision",
-                                           "buy",
-                                           "menuselect",
-                                           "buyammo1",
-                                           "buyammo2",
-                                           "slot10",
-                                           "wait",
-                                           "echo",
-                                           "say",
-                                           "say_team",
-                                           "bind",
-                                           "alias"};
+// clang-format off
+constexpr std::string_view TakenNames[] = {
+    // the step aliases and the buy aliases
+    "s10", "m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "pammo", "sammo",
+    "buyprim", "buysec", "buyarmor", "buyfullarmor", "buyflashbang", "buyhegrenade",
+    "buysmokegrenade", "buydefusalkit", "buynightvision",
+    // the commands they call, and those the script runs itself
+    "buy", "menuselect", "buyammo1", "buyammo2", "slot10", "wait",
+    "echo", "say", "say_team", "bind", "alias"};
+// clang-format on
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,9 @@ struct CatalogueRow {
   std::string Line;
   std::vector<std::vector<int>> Purchases;  // two only for the primary combos, in buying order
 };
+
+// Test names and failures show the caption alone.
+inline void PrintTo(const CatalogueRow& row, std::ostream* os) { *os << row.Caption; }
 
 // clang-format off
 inline const std::vector<CatalogueRow> CatalogueRows = {

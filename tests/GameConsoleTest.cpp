@@ -80,6 +80,8 @@ const std::vector<ConsoleCase> Cases = {
      {"\"Bind\" isn't a valid key"}},
 };
 
+void PrintTo(const ConsoleCase& c, std::ostream* os) { *os << c.name; }
+
 class ConsoleRule : public ::testing::TestWithParam<ConsoleCase> {};
 
 TEST_P(ConsoleRule, Holds) {

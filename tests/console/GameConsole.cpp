@@ -20,19 +20,17 @@ constexpr std::string_view EngineCommands[] = {"alias", "bind",     "echo",  "wa
 constexpr std::string_view GameCommands[] = {"buy", "menuselect", "buyammo1", "buyammo2"};
 
 // The key names that bind takes, in any case, beside single characters.
+// clang-format off
 constexpr std::string_view KeyNames[] = {
-    "TAB",        "ENTER",        "ESCAPE",       "SPACE",      "BACKSPACE",
-    "UPARROW",    "DOWNARROW",    "LEFTARROW",    "RIGHTARROW", "ALT",
-    "CTRL",       "SHIFT",        "CAPSLOCK",     "SCROLLOCK",  "F1",
-    "F2",         "F3",           "F4",           "F5",         "F6",
-    "F7",         "F8",           "F9",           "F10",        "F11",
-    "F12",        "INS",          "DEL",          "PGDN",       "PGUP",
-    "HOME",       "END",          "MOUSE1",       "MOUSE2",     "MOUSE3",
-    "MOUSE4",     "MOUSE5",       "MWHEELUP",     "MWHEELDOWN", "KP_HOME",
-    "KP_UPARROW", "KP_PGUP",      "KP_LEFTARROW", "KP_5",       "KP_RIGHTARROW",
-    "KP_END",     "KP_DOWNARROW", "KP_PGDN",      "KP_ENTER",   "KP_INS",
-    "KP_DEL",     "KP_SLASH",     "KP_MINUS",     "KP_PLUS",    "PAUSE",
-    "SEMICOLON"};
+    "TAB", "ENTER", "ESCAPE", "SPACE", "BACKSPACE", "UPARROW", "DOWNARROW", "LEFTARROW",
+    "RIGHTARROW", "ALT", "CTRL", "SHIFT", "CAPSLOCK", "SCROLLOCK",
+    "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
+    "INS", "DEL", "PGDN", "PGUP", "HOME", "END",
+    "MOUSE1", "MOUSE2", "MOUSE3", "MOUSE4", "MOUSE5", "MWHEELUP", "MWHEELDOWN",
+    "KP_HOME", "KP_UPARROW", "KP_PGUP", "KP_LEFTARROW", "KP_5", "KP_RIGHTARROW", "KP_END",
+    "KP_DOWNARROW", "KP_PGDN", "KP_ENTER", "KP_INS", "KP_DEL", "KP_SLASH", "KP_MINUS", "KP_PLUS",
+    "PAUSE", "SEMICOLON"};
+// clang-format on
 
 // COM_Parse makes each of these a token of its own.
 constexpr std::string_view SingleCharacterTokens = "{}()',";
@@ -194,21 +192,29 @@ void GameConsole::RunCommand(const std::vector<std::string>& tokens, std::string
                              int depth) {
   const std::string& name = tokens[0];
   if (Contains(EngineCommands, name)) {
-    if (Lower(name) == "alias") return DefineAlias(tokens);
-    if (Lower(name) == "bind") return Bind(tokens);
-    commands_.push_back(args.empty() ? name : name + " " + std::string(args));
-    return;
-  }
-  if (const std::optional<std::string> body = Alias(name)) {
-    if (depth >= AliasDepthLimit) {
+    const std::string lower = Lower(name);
+    if (lower == "alias") {
+      DefineAlias(tokens);
+    } else if (lower == "bind") {
+      Bind(tokens);
+    } else {
+      Record(name, args);
+    }
+  } else if (const std::optional<std::string> body = Alias(name)) {
+    if (depth < AliasDepthLimit) {
+      Run(*body, depth + 1);
+    } else {
       looped_ = true;
       output_.push_back("alias loop: " + name);
-      return;
     }
-    return Run(*body, depth + 1);
+  } else {
+    Record(name, args);
+    if (!Contains(GameCommands, name)) output_.push_back("Unknown command: " + name);
   }
+}
+
+void GameConsole::Record(const std::string& name, std::string_view args) {
   commands_.push_back(args.empty() ? name : name + " " + std::string(args));
-  if (!Contains(GameCommands, name)) output_.push_back("Unknown command: " + name);
 }
 
 void GameConsole::DefineAlias(const std::vector<std::string>& tokens) {

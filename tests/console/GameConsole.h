@@ -42,6 +42,7 @@ class GameConsole {
  private:
   void Run(std::string_view text, int depth);
   void RunCommand(const std::vector<std::string>& tokens, std::string_view args, int depth);
+  void Record(const std::string& name, std::string_view args);
   void DefineAlias(const std::vector<std::string>& tokens);
   void Bind(const std::vector<std::string>& tokens);
 
