@@ -4,6 +4,9 @@ namespace {
 
 using enum BuySource;
 
+// Console commands within a body are separated so.
+constexpr std::string_view BodySeparator = "; ";
+
 // Each body walks the game's buy menu: the submenu (1 pistols, 2 to 5 primary weapons, 8
 // equipment), the item, the ammunition step of weapons, and s10 to close the menu.
 // clang-format off
@@ -72,10 +75,13 @@ bool Applies(const BuyEntry& entry, const ScriptSelection& s) {
   return false;
 }
 
-std::string AliasLine(std::string_view alias, std::string_view body) {
-  std::string line;
-  line.reserve(alias.size() + body.size() + 9);
-  line.append("alias ").append(alias).append(" \"").append(body).append("\"");
+// The bodies of a combo are joined into one line: the game keeps only the last definition of an
+// alias, so a second line would replace the first purchase instead of adding to it.
+std::string AliasLine(const BuyEntry& entry) {
+  std::string line = "alias ";
+  line.append(entry.Alias).append(" \"").append(entry.Bodies[0]);
+  if (entry.BodyCount() > 1) line.append(BodySeparator).append(entry.Bodies[1]);
+  line.append("\"");
   return line;
 }
 
@@ -87,9 +93,7 @@ std::vector<std::string> CatalogueLines(const ScriptSelection& selection) {
   std::vector<std::string> lines;
   for (const BuyEntry& entry : Entries) {
     if (!Applies(entry, selection)) continue;
-    for (std::size_t i = 0; i < entry.BodyCount(); ++i) {
-      lines.push_back(AliasLine(entry.Alias, entry.Bodies[i]));
-    }
+    lines.push_back(AliasLine(entry));
   }
   return lines;
 }

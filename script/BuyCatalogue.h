@@ -20,7 +20,8 @@ enum class BuySource {
   NightVision,
 };
 
-// One row of the buy catalogue: when its source matches, it defines Alias once per body.
+// One row of the buy catalogue: when its source matches, it defines Alias with its bodies, one
+// after the other.
 struct BuyEntry {
   BuySource Source;
   std::string_view Caption;  // the exact combo text of a weapon; the check box caption of equipment
@@ -35,5 +36,6 @@ inline constexpr std::size_t BuyCatalogueSize = 33;
 // 7 secondary, 19 primary and 7 equipment entries, in the order they are processed.
 extern const std::array<BuyEntry, BuyCatalogueSize> BuyCatalogue;
 
-// The catalogue's alias lines for a selection, each without a line end, in catalogue order.
+// The catalogue's alias lines for a selection, one per matching entry, each without a line end, in
+// catalogue order.
 std::vector<std::string> CatalogueLines(const ScriptSelection& selection);

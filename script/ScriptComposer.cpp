@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "script/BuyCatalogue.h"
+#include "script/KeyNames.h"
 #include "script/SiteAddresses.h"
 
 namespace {
@@ -32,7 +33,8 @@ constexpr std::string_view MainAliasBody =
     "buyprim; buysec; buyarmor; buyfullarmor; buyflashbang; buyhegrenade; buysmokegrenade; "
     "buydefusalkit; buynightvision";
 
-std::string_view KeyName(const std::string& bindKey) {
+// The header's echo line keeps the player's key text; only a ";" would split it.
+std::string_view EchoedKeyName(const std::string& bindKey) {
   return bindKey == ";" ? SemicolonKeyName : std::string_view(bindKey);
 }
 
@@ -68,16 +70,17 @@ std::size_t ExpectedSize(const ScriptSelection& s, const std::vector<std::string
 
 std::string ComposeScript(std::string existing, const ScriptSelection& s) {
   const std::vector<std::string> catalogue = CatalogueLines(s);
-  const std::string_view key = KeyName(s.BindKey);
+  const std::string_view echoedKey = EchoedKeyName(s.BindKey);
+  const std::string boundKey = BindKeyName(s.BindKey);
   ScriptBuilder script(std::move(existing), ExpectedSize(s, catalogue));
 
   script.Line("echo ", s.ScriptName, " Activated");
-  script.Line("echo Press ", key, " To Buy ", s.Primary, ", & ", s.Secondary, ".");
+  script.Line("echo Press ", echoedKey, " To Buy ", s.Primary, ", & ", s.Secondary, ".");
   script.Line("echo ", SiteAddress);
   script.Raw(Preamble);
   for (const std::string& line : catalogue) script.Line(line);
   script.Line("alias ", s.ScriptName, " \"", MainAliasBody, "\"", CRLF);
-  script.Line("bind ", key, " ", s.ScriptName);
+  script.Line("bind ", boundKey, " ", s.ScriptName);
   if (s.Announce) script.Line("say_team :Bought", s.Primary, ":", CRLF);
   if (s.Advertise) script.Line("say ", s.AdvertiseText, CRLF);
   return script.Take();

@@ -1,89 +1,72 @@
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "script/BuyCatalogue.h"
 #include "script/ScriptNameRules.h"
+#include "tests/CatalogueTable.h"
+#include "ui/frmMainItems.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-struct WeaponRow {
-  const char* caption;
-  Lines lines;
-};
+class CatalogueRowTest : public ::testing::TestWithParam<CatalogueRow> {};
 
-const std::vector<WeaponRow> SecondaryRows = {
-    {"USP Tact", {"alias buysec \"buy; m1; m1; sammo; s10\""}},
-    {"Glock 18", {"alias buysec \"buy; m1; m2; sammo; s10\""}},
-    {"Desert Eagle", {"alias buysec \"buy; m1; m3; sammo; s10\""}},
-    {"P228", {"alias buysec \"buy; m1; m4; sammo; s10\""}},
-    {"Five-Seven", {"alias buysec \"buy; m1; m5; sammo; s10\""}},
-    {"96G Elites", {"alias buysec \"buy; m1; m6; sammo; s10\""}},
-    {"Elites/5-7 Combo", {"alias buysec \"buy; m1; m7; m6; sammo; s10\""}},
-};
+// Each row alone selects exactly its one line.
+TEST_P(CatalogueRowTest, SelectsItsLine) {
+  ScriptSelection s;
+  Choose(s, GetParam());
+  EXPECT_EQ(CatalogueLines(s), Lines{GetParam().Line});
+}
 
-const std::vector<WeaponRow> PrimaryRows = {
-    {"M3 Super 90", {"alias buyprim \"buy; m2; m1; pammo; s10\""}},
-    {"XM1014", {"alias buyprim \"buy; m2; m2; pammo; s10\""}},
-    {"MP5 Navy", {"alias buyprim \"buy; m3; m1; pammo; s10\""}},
-    {"Steyr TMP", {"alias buyprim \"buy; m3; m2; pammo; s10\""}},
-    {"P90", {"alias buyprim \"buy; m3; m3; pammo; s10\""}},
-    {"Mac-10", {"alias buyprim \"buy; m3; m4; pammo; s10\""}},
-    {"UMP45", {"alias buyprim \"buy; m3; m5; pammo; s10\""}},
-    {"AK47", {"alias buyprim \"buy; m4; m1; pammo; s10\""}},
-    {"SIG-552", {"alias buyprim \"buy; m4; m2; pammo; s10\""}},
-    {"M4A1", {"alias buyprim \"buy; m4; m3; pammo; s10\""}},
-    {"Steyr AUG", {"alias buyprim \"buy; m4; m4; pammo; s10\""}},
-    {"Steyr Scout", {"alias buyprim \"buy; m4; m5; pammo; s10\""}},
-    {"AWP", {"alias buyprim \"buy; m4; m6; pammo; s10\""}},
-    {"GS/SG-1", {"alias buyprim \"buy; m4; m7; pammo; s10\""}},
-    {"SIG-550", {"alias buyprim \"buy; m4; m8; pammo; s10\""}},
-    {"SIG-552/AUG Combo",
-     {"alias buyprim \"buy; m4; m2; pammo; s10\"", "alias buyprim \"buy; m4; m4; pammo; s10\""}},
-    {"AK47/M4A1 Combo",
-     {"alias buyprim \"buy; m4; m1; pammo; s10\"", "alias buyprim \"buy; m4; m3; pammo; s10\""}},
-    {"Mac-10/TMP Combo",
-     {"alias buyprim \"buy; m3; m2; pammo; s10\"", "alias buyprim \"buy; m3; m4; pammo; s10\""}},
-    {"M249", {"alias buyprim \"buy; m5; m1; pammo; s10\""}},
-};
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueRowTest, ::testing::ValuesIn(CatalogueRows),
+                         [](const auto& row) { return RowName(row.param.Caption); });
 
-const Lines AllEquipment = {
-    "alias buyarmor \"buy; m8; m1; s10\"",        "alias buyfullarmor \"buy; m8; m2; s10\"",
-    "alias buyflashbang \"buy; m8; m3; s10\"",    "alias buyhegrenade \"buy; m8; m4; s10\"",
-    "alias buysmokegrenade \"buy; m8; m5; s10\"", "alias buydefusalkit \"buy; m8; m6; s10\"",
-    "alias buynightvision \"buy; m8; m7; s10\"",
-};
-
-TEST(CatalogueLines, EveryWeaponCaptionSelectsItsBodies) {
-  for (const WeaponRow& row : SecondaryRows) {
-    ScriptSelection s;
-    s.Secondary = row.caption;
-    EXPECT_EQ(CatalogueLines(s), row.lines) << row.caption;
-  }
-  for (const WeaponRow& row : PrimaryRows) {
-    ScriptSelection s;
-    s.Primary = row.caption;
-    EXPECT_EQ(CatalogueLines(s), row.lines) << row.caption;
+TEST(CatalogueLines, TableHoldsTheEntriesInProcessingOrder) {
+  ASSERT_EQ(BuyCatalogue.size(), CatalogueRows.size());
+  for (std::size_t i = 0; i < CatalogueRows.size(); ++i) {
+    EXPECT_EQ(BuyCatalogue[i].Source, CatalogueRows[i].Source) << i;
+    EXPECT_EQ(BuyCatalogue[i].Caption, CatalogueRows[i].Caption) << i;
+    EXPECT_EQ(BuyCatalogue[i].Alias, CatalogueRows[i].Alias) << i;
   }
 }
 
-TEST(CatalogueLines, TableHoldsTheWeaponsInProcessingOrder) {
-  std::vector<std::string> captions;
-  for (const BuyEntry& entry : BuyCatalogue) captions.emplace_back(entry.Caption);
-  std::vector<std::string> expected;
-  for (const WeaponRow& row : SecondaryRows) expected.emplace_back(row.caption);
-  for (const WeaponRow& row : PrimaryRows) expected.emplace_back(row.caption);
-  for (const char* c : {"Kevlar", "Kevlar and Helmet", "Flashbang", "HE Grenade", "Smoke Grenade",
-                        "Defusal Kit", "Night Vision"}) {
-    expected.emplace_back(c);
-  }
-  EXPECT_EQ(captions, expected);
+// The main window's lists and the catalogue cannot drift apart: every weapon item but "None" and
+// the single space selects a line of its own group.
+TEST(CatalogueLines, EveryListItemSelectsALine) {
+  const auto check = [](std::span<const std::string_view> items,
+                        std::string ScriptSelection::*field, std::string_view alias) {
+    std::size_t selecting = 0;
+    for (std::string_view item : items) {
+      ScriptSelection s;
+      s.*field = std::string(item);
+      const Lines lines = CatalogueLines(s);
+      if (item == "None" || item == " ") {
+        EXPECT_TRUE(lines.empty()) << '"' << item << '"';
+        continue;
+      }
+      ++selecting;
+      EXPECT_EQ(lines.size(), 1u) << item;
+      EXPECT_TRUE(!lines.empty() && lines[0].starts_with("alias " + std::string(alias) + " \""))
+          << item;
+    }
+    return selecting;
+  };
+  EXPECT_EQ(check(PrimaryItems, &ScriptSelection::Primary, "buyprim"), 19u);
+  EXPECT_EQ(check(SecondaryItems, &ScriptSelection::Secondary, "buysec"), 7u);
 }
 
 TEST(CatalogueLines, EquipmentComesInTableOrderWhateverIsTicked) {
+  const Lines AllEquipment = {
+      "alias buyarmor \"buy; m8; m1; s10\"",        "alias buyfullarmor \"buy; m8; m2; s10\"",
+      "alias buyflashbang \"buy; m8; m3; s10\"",    "alias buyhegrenade \"buy; m8; m4; s10\"",
+      "alias buysmokegrenade \"buy; m8; m5; s10\"", "alias buydefusalkit \"buy; m8; m6; s10\"",
+      "alias buynightvision \"buy; m8; m7; s10\"",
+  };
   ScriptSelection s;
   s.NightVision = s.DefusalKit = s.SmokeGrenade = s.HEGrenade = s.Flashbang = true;
   s.FullArmor = s.Armor = true;
@@ -94,15 +77,17 @@ TEST(CatalogueLines, EquipmentComesInTableOrderWhateverIsTicked) {
   EXPECT_EQ(CatalogueLines(one), Lines{"alias buyflashbang \"buy; m8; m3; s10\""});
 }
 
-TEST(CatalogueLines, WorkedExampleGivesFiveLines) {
+// A combo is one buyprim line: a second would replace the first in the game.
+TEST(CatalogueLines, WorkedExampleGivesFourLines) {
   ScriptSelection s;
   s.Secondary = "Desert Eagle";
   s.Primary = "AK47/M4A1 Combo";
   s.FullArmor = true;
   s.HEGrenade = true;
   const Lines expected = {
-      "alias buysec \"buy; m1; m3; sammo; s10\"",  "alias buyprim \"buy; m4; m1; pammo; s10\"",
-      "alias buyprim \"buy; m4; m3; pammo; s10\"", "alias buyfullarmor \"buy; m8; m2; s10\"",
+      "alias buysec \"buy; m1; m3; sammo; s10\"",
+      "alias buyprim \"buy; m4; m1; pammo; s10; buy; m4; m3; pammo; s10\"",
+      "alias buyfullarmor \"buy; m8; m2; s10\"",
       "alias buyhegrenade \"buy; m8; m4; s10\"",
   };
   EXPECT_EQ(CatalogueLines(s), expected);
@@ -134,6 +119,58 @@ TEST(FilterScriptNameKey, AcceptsExactlyTheNameCharactersAndBackspace) {
   EXPECT_EQ(ScriptNameCharacters.size(), 64u);
   for (int code : {-1, -256 + 'a', 256, 256 + 'a', 0x10000 + 'A', 0xE9 + 0x100}) {
     EXPECT_FALSE(FilterScriptNameKey(code)) << "code " << code;
+  }
+}
+
+TEST(FindScriptNameFault, RefusesWhatTheGameCannotRun) {
+  using enum ScriptNameFault;
+  const std::string e2 = "\xC3\xA9";  // two bytes, one letter
+  const std::vector<std::pair<std::string, ScriptNameFault>> cases = {
+      {"", None},
+      {"MyScript", None},
+      {std::string(31, 'a'), None},
+      {std::string(32, 'a'), TooLong},
+      {std::string(200, 'a'), TooLong},
+      {std::string(16, 'a') + e2 + e2 + e2 + e2 + e2 + e2 + e2 + e2, TooLong},
+      {"buy", Taken},
+      {"BUY", Taken},
+      {"bUy", Taken},
+      {"s10", Taken},
+      {"S10", Taken},
+      {"m1", Taken},
+      {"M8", Taken},
+      {"pammo", Taken},
+      {"SAMMO", Taken},
+      {"buyprim", Taken},
+      {"buysec", Taken},
+      {"BuyArmor", Taken},
+      {"buyfullarmor", Taken},
+      {"buyflashbang", Taken},
+      {"buyhegrenade", Taken},
+      {"buysmokegrenade", Taken},
+      {"buydefusalkit", Taken},
+      {"BuyNightVision", Taken},
+      {"menuselect", Taken},
+      {"buyammo1", Taken},
+      {"buyammo2", Taken},
+      {"slot10", Taken},
+      {"wait", Taken},
+      {"echo", Taken},
+      {"say", Taken},
+      {"say_team", Taken},
+      {"bind", Taken},
+      {"alias", Taken},
+      {"m9", None},
+      {"m10", None},
+      {"buys", None},
+      {"buy2", None},
+      {"slot1", None},
+      {"buy ", None},
+      {"s10.cfg", None},
+      {"Rush", None},
+  };
+  for (const auto& [name, fault] : cases) {
+    EXPECT_EQ(FindScriptNameFault(name), fault) << '"' << name << '"';
   }
 }
 

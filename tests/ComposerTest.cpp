@@ -87,19 +87,57 @@ TEST(ComposeScript, EmptyNameStandsEmptyEverywhere) {
   EXPECT_TRUE(text.ends_with("\r\n\r\nbind x "));
 }
 
-TEST(ComposeScript, SemicolonKeyIsWrittenByName) {
+// The bind line names the key as the game does; the header's echo line keeps the player's text,
+// but for a ";", which would end the echo there.
+TEST(ComposeScript, BindLineNamesTheKeyAsTheGameDoes) {
+  struct KeyCase {
+    const char* chosen;
+    const char* echoed;
+    const char* bound;
+  };
+  const KeyCase cases[] = {
+      {"INSERT", "INSERT", "INS"},
+      {"DELETE", "DELETE", "DEL"},
+      {"PAGEUP", "PAGEUP", "PGUP"},
+      {"PAGEDOWN", "PAGEDOWN", "PGDN"},
+      {"ESC", "ESC", "ESCAPE"},
+      {";", "SEMICOLON", "SEMICOLON"},
+      {"A", "A", "a"},
+      {"Z", "Z", "z"},
+      {"x", "x", "x"},
+      {"SHIFT", "SHIFT", "SHIFT"},
+      {"kp_ins", "kp_ins", "kp_ins"},
+      {"insert", "insert", "insert"},
+      {"AB", "AB", "AB"},
+      {"Bind To Key:", "Bind To Key:", "Bind To Key:"},
+      {"; ", "; ", "; "},
+      {"SEMICOLON", "SEMICOLON", "SEMICOLON"},
+      {"\\", "\\", "\\"},
+      {"`", "`", "`"},
+      {"\xC3\x84", "\xC3\x84", "\xC3\x84"},
+  };
   ScriptSelection s = StartSelection();
-  s.BindKey = ";";
-  const std::string text = ComposeScript("", s);
-  EXPECT_NE(text.find("\r\necho Press SEMICOLON To Buy Primary Weapon, & Secondary Weapon.\r\n"),
-            std::string::npos);
-  EXPECT_TRUE(text.ends_with("\r\nbind SEMICOLON MyScript"));
-
-  for (const char* key : {"; ", ";;", "SEMICOLON", "'", "\\", "`"}) {
-    s.BindKey = key;
-    EXPECT_TRUE(ComposeScript("", s).ends_with(std::string("\r\nbind ") + key + " MyScript"))
-        << key;
+  for (const KeyCase& c : cases) {
+    s.BindKey = c.chosen;
+    const std::string text = ComposeScript("", s);
+    EXPECT_NE(text.find(std::string("\r\necho Press ") + c.echoed +
+                        " To Buy Primary Weapon, & Secondary Weapon.\r\n"),
+              std::string::npos)
+        << c.chosen;
+    EXPECT_TRUE(text.ends_with(std::string("\r\n\r\nbind ") + c.bound + " MyScript")) << c.chosen;
   }
+}
+
+// The game keeps only the last definition of an alias: a combo's two purchases share one line.
+TEST(ComposeScript, ComboIsOneBuyprimLine) {
+  ScriptSelection s = StartSelection();
+  s.Primary = "Mac-10/TMP Combo";
+  const std::string text = ComposeScript("", s);
+  EXPECT_NE(text.find("//MAIN SCRIPT=-\r\n\r\n"
+                      "alias buyprim \"buy; m3; m2; pammo; s10; buy; m3; m4; pammo; s10\"\r\n"
+                      "alias MyScript \""),
+            std::string::npos);
+  EXPECT_EQ(text.find("alias buyprim"), text.rfind("alias buyprim"));
 }
 
 TEST(ComposeScript, HostileTextsComposeVerbatim) {

@@ -26,6 +26,7 @@
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
+#include "ui/frmMainItems.h"
 #include "ui/frmSave.h"
 
 namespace {
@@ -43,44 +44,25 @@ constexpr const char* StartBindKey = "Bind To Key:";
 
 constexpr const char* EmptyNameText = "You Did Not Enter A Script Name.\r\nPlease Do So.";
 constexpr const char* EmptyNameTitle = "Invalid Information";
+// A name the game cannot run is refused before anything is composed.
+constexpr const char* RefusedNameTitle = "Invalid Script Name";
+constexpr const char* TooLongNameText =
+    "Your Script Name Is Too Long For The Game.\r\nPlease Use No More Than %1 Characters.";
+constexpr const char* TakenNameText =
+    "Your Script Name Is Already A Command Of The Script Or The Game.\r\n"
+    "Please Choose Another Name.";
 constexpr const char* InvalidCharacterText =
     "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and hyphen "
     "are not allowed";
 constexpr const char* InvalidCharacterTitle = "Invalid Character";
 
-// The lists are fixed: nothing the player types is ever added to them. The single-space items
-// stand before the combos, as the design has them.
-// clang-format off
-const QStringList PrimaryItems = {
-    "None", "M3 Super 90", "XM1014", "MP5 Navy", "Steyr TMP", "P90",
-    "Mac-10", "UMP45", "AK47", "SIG-552", "M4A1", "Steyr AUG",
-    "Steyr Scout", "AWP", "GS/SG-1", "SIG-550", "M249",
-    " ",
-    "AK47/M4A1 Combo", "SIG-552/AUG Combo", "Mac-10/TMP Combo"};
-
-const QStringList SecondaryItems = {
-    "None", "USP Tact", "Glock 18", "Desert Eagle", "P228", "96G Elites", "Five-Seven",
-    " ",
-    "Elites/5-7 Combo"};
-
-// Key names as the game's bind command spells them.
-const QStringList BindKeyItems = {
-    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-    "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z",
-    "1", "2", "3", "4", "5", "6", "7", "8", "9", "0",
-    "-", "=", "`",
-    "TAB", "SHIFT", "CAPSLOCK", "CTRL", "ALT", "ENTER",
-    ",", ".", "/", ";", "'", "[", "]", "\\",
-    "BACKSPACE", "INSERT", "DELETE", "HOME", "END", "PAGEUP", "PAGEDOWN",
-    "kp_slash", "kp_minus", "kp_plus", "kp_enter", "kp_end", "kp_downarrow", "kp_pgdn",
-    "kp_leftarrow", "kp_5", "kp_rightarrow", "kp_home", "kp_uparrow", "kp_pgup", "kp_ins",
-    "kp_del",
-    "SPACE",
-    "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
-    "ESC",
-    "UPARROW", "DOWNARROW", "LEFTARROW", "RIGHTARROW",
-    "MOUSE1", "MOUSE2", "MOUSE3", "MWHEELUP", "MWHEELDOWN"};
-// clang-format on
+// The lists are fixed: nothing the player types is ever added to them.
+template <std::size_t N>
+QStringList ItemList(const std::string_view (&items)[N]) {
+  QStringList list;
+  for (std::string_view item : items) list << FromUtf8(item);
+  return list;
+}
 
 template <class Widget>
 Widget* Place(Widget* widget, TwipRect twips) {
@@ -185,8 +167,8 @@ void frmMain::BuildControls() {
   cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
 
   fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});
-  comPrimary = Combo(fraBuy, PrimaryItems, StartPrimary, {120, 360, 2175, 345});
-  comSecondary = Combo(fraBuy, SecondaryItems, StartSecondary, {120, 840, 2175, 345});
+  comPrimary = Combo(fraBuy, ItemList(PrimaryItems), StartPrimary, {120, 360, 2175, 345});
+  comSecondary = Combo(fraBuy, ItemList(SecondaryItems), StartSecondary, {120, 840, 2175, 345});
 
   Frame1 = Frame(this, "Equipment", {2760, 1560, 1935, 2055});
   chkArmor = CheckBox(Frame1, "Kevlar", {120, 240, 855, 255});
@@ -210,7 +192,7 @@ void frmMain::BuildControls() {
   // The home page address on the first line and an empty second line.
   txtAdvertise->setPlainText(FromUtf8(HomePageAddress) + '\n');
 
-  comBind = Combo(this, BindKeyItems, StartBindKey, {120, 3120, 2535, 465});
+  comBind = Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465});
   comBind->setFont(ComicFont(BindKeyPoints));
 
   cmdCode = Button(this, "View Code", {120, 3720, 1335, 375});
@@ -258,7 +240,28 @@ ScriptSelection frmMain::Selection() const {
   return s;
 }
 
+namespace {
+
+// Shows why the game could not run a script of this name; false when it could.
+bool RefuseName(const std::string& name) {
+  switch (FindScriptNameFault(name)) {
+    case ScriptNameFault::None:
+      return false;
+    case ScriptNameFault::TooLong:
+      ShowMessageBox(QString(TooLongNameText).arg(AliasNameLimit - 1), RefusedNameTitle);
+      return true;
+    case ScriptNameFault::Taken:
+      ShowMessageBox(TakenNameText, RefusedNameTitle);
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void frmMain::cmdCreate_Click() {
+  // Nothing is composed, saved or reset: the player corrects the name in place.
+  if (RefuseName(Utf8(txtScriptName->text()))) return;
   if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, EmptyNameTitle);
   frmCode& code = Forms::Load<frmCode>();
   const ScriptSelection selection = Selection();

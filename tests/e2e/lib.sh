@@ -282,7 +282,7 @@ answer_box() {
 # Fails unless no message box (of the titles the program uses) is open.
 expect_no_box() {
   local title
-  for title in Finished 'Not Saved' 'Invalid Character' 'Invalid Information'; do
+  for title in Finished 'Not Saved' 'Invalid Character' 'Invalid Information' 'Invalid Script Name'; do
     [[ -z "$(visible_windows "$title")" ]] || fail "unexpected box \"$title\" is open"
   done
 }

@@ -104,6 +104,45 @@ TEST_F(MainRoad, EmptyNameWarnsOnceAndComposesAnyway) {
   EXPECT_EQ(Main().txtScriptName->text(), "MyScript");
 }
 
+// A name the game cannot run is refused before anything else: one box, then nothing composed, no
+// save window, and the main window as the player left it, ready for a corrected name.
+TEST_F(MainRoad, NameTheGameCannotRunIsRefused) {
+  const QString tooLong =
+      "Your Script Name Is Too Long For The Game.\r\nPlease Use No More Than 31 "
+      "Characters.";
+  const QString taken =
+      "Your Script Name Is Already A Command Of The Script Or The Game.\r\nPlease Choose Another "
+      "Name.";
+  const std::pair<QString, QString> cases[] = {
+      {QString(32, 'a'), tooLong}, {"BUY", taken}, {"m1", taken}, {"BuyPrim", taken}};
+  for (const auto& [name, text] : cases) {
+    Messages.clear();
+    frmMain& m = Main();
+    Retype(m.txtScriptName, name);
+    Tick(m.chkArmor);
+    Click(m.cmdCreate);
+    EXPECT_EQ(Messages, (std::vector<ShownMessage>{{text, "Invalid Script Name"}}))
+        << name.toStdString();
+    EXPECT_FALSE(Forms::IsLoaded<frmCode>());
+    EXPECT_FALSE(Forms::IsLoaded<frmSave>());
+    EXPECT_EQ(&Main(), &m);
+    EXPECT_EQ(m.txtScriptName->text(), name);
+    EXPECT_TRUE(m.chkArmor->isChecked());
+    Tick(m.chkArmor);
+  }
+
+  // One character less, or one more, and the script is made.
+  Messages.clear();
+  Retype(Main().txtScriptName, QString(31, 'a'));
+  Click(Main().cmdCreate);
+  QTest::keyClicks(Main().txtScriptName, "BUYs");
+  Click(Main().cmdCreate);
+  EXPECT_TRUE(Messages.empty());
+  const std::string text = Forms::Load<frmCode>().Text();
+  EXPECT_TRUE(text.starts_with("\r\necho " + std::string(31, 'a') + " Activated\r\n"));
+  EXPECT_NE(text.find("\r\necho MyScriptBUYs Activated\r\n"), std::string::npos);
+}
+
 TEST_F(MainRoad, PressesAppendUntilTheCodeWindowCloses) {
   Click(Main().cmdCreate);
   Click(Main().cmdCreate);
