@@ -30,4 +30,8 @@ std::error_code CheckWritable(const std::filesystem::path& path);
 // Puts `from` in the place of `to` in one step, replacing any file there; both in one folder.
 std::error_code MoveOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Where the system ends a process that writes past its file-size limit, makes the write fail with
+// its reason instead.
+void KeepFileSizeLimitsFromEndingTheProcess();
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 #include "files/FileSystem.h"
@@ -64,5 +65,7 @@ std::error_code MoveOver(const std::filesystem::path& from, const std::filesyste
   }
   return {};
 }
+
+void KeepFileSizeLimitsFromEndingTheProcess() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace platform

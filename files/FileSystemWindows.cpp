@@ -66,4 +66,7 @@ std::error_code MoveOver(const std::filesystem::path& from, const std::filesyste
   return LastError();
 }
 
+// Windows has no file-size limit signal.
+void KeepFileSizeLimitsFromEndingTheProcess() {}
+
 }  // namespace platform

@@ -138,3 +138,5 @@ std::optional<QString> WriteScriptFile(const QString& path, std::string_view scr
   if (!error) return std::nullopt;
   return QString::fromLocal8Bit(error.message());
 }
+
+void PrepareScriptFileWrites() { platform::KeepFileSizeLimitsFromEndingTheProcess(); }

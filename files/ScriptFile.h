@@ -16,3 +16,7 @@ QString ScriptFilePath(const QString& directory, const QString& scriptName);
 // in place (read-only, a folder) is not replaced; a link stays a link and the file it names is
 // replaced. Returns the system's reason on failure, nothing on success.
 std::optional<QString> WriteScriptFile(const QString& path, std::string_view scriptText);
+
+// Called once as the program starts: a file-size limit then makes a save fail with its reason
+// ("File too large") rather than end the program and lose the session's scripts.
+void PrepareScriptFileWrites();

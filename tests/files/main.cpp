@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "Environment.h"
+#include "files/ScriptFile.h"
 
 // When started as root, the tests run in a child process that first mounts a small disk in a
 // private mount namespace (so that nothing outside sees it), then gives up root for an ordinary
@@ -77,7 +77,7 @@ const Environment& TestEnvironment() { return Writable(); }
 
 int main(int argc, char* argv[]) {
   // As the program does: a file-size limit makes a write fail with a reason instead of a signal.
-  std::signal(SIGXFSZ, SIG_IGN);
+  PrepareScriptFileWrites();
   ::testing::InitGoogleTest(&argc, argv);
   if (geteuid() == 0) return RunAsRootChild();
   Writable().PermissionsBind = true;
