@@ -105,6 +105,10 @@ class TemporaryFile {
 };
 
 std::error_code WriteReplacing(fs::path target, std::string_view text) {
+  // The system reads a name only up to a NUL: the file would get another name than the one given.
+  if (target.native().find(fs::path::value_type()) != fs::path::string_type::npos) {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
   if (std::error_code error = FollowLinks(target)) return error;
   std::error_code unknown;  // a status not known leaves creating the file to name the cause
   const fs::file_status old = fs::status(target, unknown);

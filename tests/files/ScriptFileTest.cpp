@@ -5,12 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "Environment.h"
+#include "Tree.h"
 #include "files/ScriptFile.h"
 
 namespace fs = std::filesystem;
@@ -35,31 +34,6 @@ TEST(ScriptFilePath, OnlyBackslashesBecomeTheSeparator) {
     EXPECT_EQ(ScriptFilePath(QString::fromUtf8(c.Directory), QString::fromUtf8(c.Name)),
               QString::fromUtf8(c.Path));
   }
-}
-
-// Every entry under a folder: a folder, a file's bytes or a link's target.
-using Tree = std::map<std::string, std::string>;
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-Tree Snapshot(const fs::path& root) {
-  Tree tree;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-    const std::string name = entry.path().lexically_relative(root).string();
-    if (entry.is_symlink()) {
-      tree[name] = "link to " + fs::read_symlink(entry.path()).string();
-    } else if (entry.is_directory()) {
-      tree[name] = "folder";
-    } else {
-      tree[name] = Bytes(entry.path());
-    }
-  }
-  return tree;
 }
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
@@ -160,6 +134,8 @@ const Fault Faults[] = {
      ""},
     {"FileSizeLimit", Needs::FileSizeLimit, [](Game&) {}, LongScript, "MyScript", "File too large",
      ""},
+    {"NulInTheName", Needs::Nothing, [](Game&) {}, ShortScript, std::string("a\0b", 3),
+     "Invalid argument", ""},
     {"LongNameReplacesItsFile", Needs::Nothing,
      [](Game& g) { WriteBytes(g.Cstrike() / (LongName + ".cfg"), OldScript); }, ShortScript,
      LongName, "", "cstrike/" + LongName + ".cfg"},
@@ -191,8 +167,9 @@ TEST_P(SaveUnderFault, NamesTheReasonOrReplacesAndLeavesNothingElse) {
   Tree expected = Snapshot(game.Root());
   if (!fault.Written.empty()) expected[fault.Written] = fault.Script + "\r\n\r\n";
 
-  const QString path = ScriptFilePath(QString::fromStdString(game.Root().string()),
-                                      QString::fromStdString(fault.Name));
+  const QString path = ScriptFilePath(
+      QString::fromStdString(game.Root().string()),
+      QString::fromUtf8(fault.Name.data(), static_cast<qsizetype>(fault.Name.size())));
   std::optional<QString> reason;
   {
     std::optional<FileSizeLimited> limit;
