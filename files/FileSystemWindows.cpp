@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <algorithm>
-
 #include "files/FileSystem.h"
 
 namespace platform {
@@ -33,7 +31,8 @@ std::error_code CreateNew(const std::filesystem::path& path, FileHandle& handle)
 
 std::error_code WriteAll(FileHandle handle, std::string_view bytes) {
   while (!bytes.empty()) {
-    const auto chunk = static_cast<DWORD>(std::min(bytes.size(), LargestWrite));
+    const auto chunk =
+        static_cast<DWORD>(bytes.size() < LargestWrite ? bytes.size() : LargestWrite);
     DWORD written = 0;
     if (!::WriteFile(Native(handle), bytes.data(), chunk, &written, nullptr)) return LastError();
     bytes.remove_prefix(written);
