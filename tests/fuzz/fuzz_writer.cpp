@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::size_t LongestName = 300;
 constexpr int LinksFollowed = 40;
-// A memory file system where there is one: the writer syncs every file it saves.
+// A memory file system where TMPDIR names none: the writer syncs every file it saves.
 constexpr const char* QuickFolder = "/dev/shm";
 
 // The game folder every input starts from: an old script, a folder, links that resolve, dangle
@@ -34,15 +34,16 @@ void MakeGame(const fs::path& game) {
   fs::create_symlink("loop.cfg", cstrike / "loop.cfg");
 }
 
+// Made once per run under TMPDIR. libFuzzer ends a run without the exit handlers, so a run in
+// CI gets a TMPDIR of its own that is removed afterwards.
 const fs::path& Sandbox() {
   static const fs::path sandbox = [] {
     const char* temporary = std::getenv("TMPDIR");
-    const fs::path under = fs::is_directory(QuickFolder) ? QuickFolder
-                           : temporary                   ? temporary
-                                                         : "/tmp";
+    const fs::path under = temporary                       ? temporary
+                           : fs::is_directory(QuickFolder) ? QuickFolder
+                                                           : "/tmp";
     std::string pattern = (under / "vz-fuzz-writer.XXXXXX").string();
     Require(mkdtemp(pattern.data()) != nullptr, "a sandbox folder can be made");
-    std::atexit([] { fs::remove_all(Sandbox()); });
     return fs::path(pattern);
   }();
   return sandbox;

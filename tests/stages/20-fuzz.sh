@@ -11,7 +11,7 @@ FUZZ_TARGETS=(fuzz_composer fuzz_key_filter fuzz_path_rule fuzz_writer)
 run_fuzz_target() {
   local target=$1 scratch=$2 corpus=tests/fuzz/corpus/${1#fuzz_}
   mkdir -p "$scratch/$target"
-  with_sanitizer_options "$SANITIZER_BUILD/tests/fuzz/$target" -max_total_time="$FUZZ_SECONDS" \
+  TMPDIR=$scratch with_sanitizer_options "$SANITIZER_BUILD/tests/fuzz/$target" -max_total_time="$FUZZ_SECONDS" \
     -timeout=10 -print_final_stats=1 -artifact_prefix="$scratch/$target-" "$scratch/$target" \
     "$corpus" >"$scratch/$target.log" 2>&1
 }
@@ -19,7 +19,8 @@ run_fuzz_target() {
 fuzz_stage() {
   local start=$SECONDS scratch target i failed=0
   build_sanitized --target "${FUZZ_TARGETS[@]}"
-  scratch=$(mktemp -d)
+  # In memory where possible: the writer's target saves a file at every run.
+  scratch=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
   local pids=()
   for i in "${!FUZZ_TARGETS[@]}"; do
     run_fuzz_target "${FUZZ_TARGETS[$i]}" "$scratch" &
