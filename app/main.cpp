@@ -1,8 +1,10 @@
 #include <QApplication>
 
+#include "files/ScriptFile.h"
 #include "ui/Forms.h"
 
 int main(int argc, char* argv[]) {
+  PrepareScriptFileWrites();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vezuvazov");
   Forms::Start();

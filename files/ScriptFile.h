@@ -10,7 +10,13 @@
 QString ScriptFilePath(const QString& directory, const QString& scriptName);
 
 // Writes the script text followed by two CR LF, byte for byte as given (UTF-8, no byte-order mark),
-// replacing any file at `path`. The bytes go to a temporary file in the same folder, which takes
-// the file's place only once all of them are written: a failure leaves an existing file as it was
-// and no temporary file behind. Returns the system's reason on failure, nothing on success.
+// replacing any file at `path`. The bytes go to a temporary file with a short name in the same
+// folder, which takes the file's place in one step only once all of them are on the disk: a failure
+// leaves an existing file as it was and nothing behind. An existing file that could not be written
+// in place (read-only, a folder) is not replaced; a link stays a link and the file it names is
+// replaced. Returns the system's reason on failure, nothing on success.
 std::optional<QString> WriteScriptFile(const QString& path, std::string_view scriptText);
+
+// Called once as the program starts: a file-size limit then makes a save fail with its reason
+// ("File too large") rather than end the program and lose the session's scripts.
+void PrepareScriptFileWrites();

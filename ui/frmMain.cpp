@@ -23,6 +23,7 @@
 #include "ui/Geometry.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/NameBox.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
@@ -164,6 +165,8 @@ void frmMain::BuildControls() {
   // Keys reach the box only through the name filter, never through an input method.
   txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtScriptName->installEventFilter(this);
+  KeepToNameCharacters(txtScriptName,
+                       [] { ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle); });
   cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
 
   fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});

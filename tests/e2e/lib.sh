@@ -133,12 +133,16 @@ start_xvfb() {
   fail "no free X display from :90 to :120"
 }
 
-# Starts the program in this shell (so that `wait` can collect its exit code).
+# Starts the program in this shell (so that `wait` can collect its exit code). With
+# E2E_FILE_SIZE_KIB set, the program runs under that file-size limit (ulimit -f), and only it.
 start_app() {
   export QT_QPA_PLATFORM=xcb
   export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
   unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
-  "$APP" </dev/null >>"$E2E_WORK/app.log" 2>&1 &
+  (
+    [[ -z "${E2E_FILE_SIZE_KIB:-}" ]] || ulimit -f "$E2E_FILE_SIZE_KIB"
+    exec "$APP"
+  ) </dev/null >>"$E2E_WORK/app.log" 2>&1 &
   E2E_APP_PID=$!
   log "program started, pid $E2E_APP_PID"
 }

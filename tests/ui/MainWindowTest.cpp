@@ -1,13 +1,19 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "UiTest.h"
 #include "script/ScriptSelection.h"
@@ -294,6 +300,74 @@ TEST_F(MainWindow, NameKeysOutsideTheSetAreRefusedOneBoxEach) {
   EXPECT_EQ(Messages, std::vector<ShownMessage>(10, refused));
   EXPECT_EQ(name->text(), "MyScript");
   EXPECT_EQ(name->cursorPosition(), 2);
+}
+
+// Every way text arrives in the name box without a key press. (A middle click pastes the
+// selection, which the offscreen platform lacks; it inserts through the same path as these.)
+struct TextArrival {
+  const char* Way;
+  void (*Deliver)(QLineEdit* name, const QString& text);
+  const char*
+      AfterValidText;  // "-2.x" delivered with the cursor after "My"; a drop goes where it lands
+};
+
+const TextArrival Arrivals[] = {
+    {"Shift+Insert",
+     [](QLineEdit* name, const QString& text) {
+       QApplication::clipboard()->setText(text);
+       QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
+     },
+     "My-2.xScript"},
+    {"context menu Paste",
+     [](QLineEdit* name, const QString& text) {
+       QApplication::clipboard()->setText(text);
+       const QPoint at(4, 4);
+       QContextMenuEvent click(QContextMenuEvent::Mouse, at, name->mapToGlobal(at));
+       QApplication::sendEvent(name, &click);
+       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+       ASSERT_NE(menu, nullptr);
+       for (QAction* action : menu->actions()) {
+         if (action->text().startsWith("&Paste")) action->trigger();
+       }
+       menu->close();
+     },
+     "My-2.xScript"},
+    {"drop",
+     [](QLineEdit* name, const QString& text) {
+       QMimeData dragged;
+       dragged.setText(text);
+       const QPoint at(4, name->height() / 2);
+       QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+       QApplication::sendEvent(name, &enter);
+       QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+       QApplication::sendEvent(name, &drop);
+     },
+     "-2.xMyScript"},
+};
+
+TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
+  const ShownMessage refused{
+      "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and "
+      "hyphen are not allowed",
+      "Invalid Character"};
+  for (const TextArrival& arrival : Arrivals) {
+    SCOPED_TRACE(arrival.Way);
+    QLineEdit* name = Main().txtScriptName;
+    for (const char* foreign : {"../pasted", " ", "a;b", "x_y", "\xC3\xA9", "tab\t", "\b"}) {
+      Messages.clear();
+      name->setFocus();
+      name->setCursorPosition(2);
+      arrival.Deliver(name, QString::fromUtf8(foreign));
+      EXPECT_EQ(Messages, std::vector<ShownMessage>{refused}) << foreign;
+      EXPECT_EQ(name->text(), "MyScript") << foreign;
+    }
+    Messages.clear();
+    name->setCursorPosition(2);
+    arrival.Deliver(name, "-2.x");
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(name->text(), arrival.AfterValidText);
+    Click(Main().Command2);  // New: the start name again
+  }
 }
 
 TEST_F(MainWindow, NameTakesItsCharactersAndEditingKeys) {

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Text pasted into the name box with a middle click, from the X selection, in the real program:
+# the save window's directory "C:\Sierra\Half-Life", selected with the mouse, holds characters
+# outside the name characters, so the middle click brings one "Invalid Character" box and the
+# name stays "MyScript", as the saved file's name shows.
+# Usage: paste_name.sh PATH_TO_PROGRAM
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+GAME="$E2E_WORK/game"
+mkdir -p "$GAME/cstrike"
+
+start_app
+MAIN1=$(wait_window "$MAIN_TITLE")
+create_script "$MAIN1"
+MAIN2=$MAIN
+
+# Three clicks select the whole directory text, which becomes the X selection.
+focus "$SAVE"
+xdotool mousemove --window "$SAVE" "${DIRECTORY_BOX[@]}" click --repeat 3 --delay 50 1
+
+focus "$MAIN2"
+xdotool mousemove --window "$MAIN2" "${NAME_BOX[@]}" click 2
+answer_box 'Invalid Character'
+expect_no_box
+
+replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
+click "$SAVE" "${OK_BUTTON[@]}"
+answer_box Finished
+expect_files "$GAME" cstrike/MyScript.cfg
+
+focus "$MAIN2"
+click "$MAIN2" "${EXIT_BUTTON[@]}"
+expect_exit_code 0
+e2e_pass

@@ -1,0 +1,31 @@
+#include "ui/NameBox.h"
+
+#include <QLineEdit>
+#include <QValidator>
+#include <algorithm>
+
+#include "script/ScriptNameRules.h"
+
+namespace {
+
+bool IsNameCharacter(QChar c) {
+  const char16_t code = c.unicode();
+  return code < 128 && ScriptNameCharacters.find(static_cast<char>(code)) != std::string_view::npos;
+}
+
+// The line edit puts its text back and reports the input as rejected whenever this finds a change
+// invalid; the player's key presses never get here with a foreign character.
+class NameValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return std::all_of(input.cbegin(), input.cend(), IsNameCharacter) ? Acceptable : Invalid;
+  }
+};
+
+}  // namespace
+
+void KeepToNameCharacters(QLineEdit* box, std::function<void()> refused) {
+  box->setValidator(new NameValidator(box));
+  QObject::connect(box, &QLineEdit::inputRejected, box, std::move(refused));
+}
