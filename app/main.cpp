@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "ui/Forms.h"
+#include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vezuvazov");
-  Forms::Start();
+  Program::Start();
   return QApplication::exec();
 }

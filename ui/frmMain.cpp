@@ -23,6 +23,7 @@
 #include "ui/Geometry.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Program.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
@@ -287,7 +288,7 @@ void frmMain::Command3_Click() { Forms::Show<frmAbout>(); }
 
 void frmMain::Command4_Click() { Forms::Show<frmHelp>(); }
 
-void frmMain::Command5_Click() { Forms::EndProgram(); }
+void frmMain::Command5_Click() { Program::EndProgram(); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched != txtScriptName || event->type() != QEvent::KeyPress) {
@@ -309,5 +310,5 @@ void frmMain::showEvent(QShowEvent* event) {
 // program as "Exit" does rather than leave it running with no window.
 void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
-  Forms::EndProgram();
+  Program::EndProgram();
 }
