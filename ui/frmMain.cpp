@@ -1,5 +1,4 @@
 #include "ui/frmMain.h"
-#include "ui/Text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,10 +19,11 @@
 #include "script/ScriptComposer.h"
 #include "script/ScriptNameRules.h"
 #include "script/SiteAddresses.h"
+#include "ui/Controls.h"
 #include "ui/Geometry.h"
-#include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Program.h"
+#include "ui/Utf8.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
@@ -83,42 +83,6 @@ const QStringList BindKeyItems = {
     "MOUSE1", "MOUSE2", "MOUSE3", "MWHEELUP", "MWHEELDOWN"};
 // clang-format on
 
-template <class Widget>
-Widget* Place(Widget* widget, TwipRect twips) {
-  widget->setGeometry(ToPixels(twips));
-  return widget;
-}
-
-QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips) {
-  return Place(new QGroupBox(caption, parent), twips);
-}
-
-QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips) {
-  return Place(new QCheckBox(caption, parent), twips);
-}
-
-QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips) {
-  auto* button = Place(new QPushButton(caption, parent), twips);
-  button->setAutoDefault(false);
-  KeepDefaultColours(button);
-  return button;
-}
-
-// An editable drop-down whose start text stands in the edit field with no item selected. Without
-// a completer the combo neither completes a typed text nor matches it to an item in another letter
-// case, so "ak47" stays "ak47" whatever the player presses afterwards.
-QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips) {
-  auto* combo = Place(new QComboBox(parent), twips);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setCompleter(nullptr);
-  combo->addItems(items);
-  combo->setCurrentIndex(-1);
-  combo->setEditText(startText);
-  PaintWhiteOnBlack(combo);
-  return combo;
-}
-
 // The character a key press delivers to the name box, or nothing for keys that produce none
 // (arrows, Home, End, Delete, function keys, and Tab, which moves the focus).
 std::optional<int> TypedCharacter(const QKeyEvent& key) {
@@ -143,8 +107,6 @@ std::optional<int> TypedCharacter(const QKeyEvent& key) {
   }
   return code;
 }
-
-std::string Utf8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
@@ -241,10 +203,10 @@ void frmMain::ConnectHandlers() {
 
 ScriptSelection frmMain::Selection() const {
   ScriptSelection s;
-  s.ScriptName = Utf8(txtScriptName->text());
-  s.BindKey = Utf8(comBind->currentText());
-  s.Primary = Utf8(comPrimary->currentText());
-  s.Secondary = Utf8(comSecondary->currentText());
+  s.ScriptName = ToUtf8(txtScriptName->text());
+  s.BindKey = ToUtf8(comBind->currentText());
+  s.Primary = ToUtf8(comPrimary->currentText());
+  s.Secondary = ToUtf8(comSecondary->currentText());
   s.Armor = chkArmor->isChecked();
   s.FullArmor = chkFullArmor->isChecked();
   s.Flashbang = chkFlashbang->isChecked();
@@ -255,7 +217,7 @@ ScriptSelection frmMain::Selection() const {
   s.Announce = chkAnnounce->isChecked();
   s.Advertise = chkAdvertise->isChecked();
   // The box breaks lines with LF alone; the script's lines end with CR LF.
-  s.AdvertiseText = Utf8(txtAdvertise->toPlainText().replace('\n', QStringLiteral("\r\n")));
+  s.AdvertiseText = ToUtf8(txtAdvertise->toPlainText().replace('\n', QStringLiteral("\r\n")));
   return s;
 }
 
