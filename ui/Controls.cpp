@@ -9,12 +9,40 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
+#include <vector>
 
 namespace {
 // A plain sans serif narrow enough that the information windows' one-line captions stay on one
 // line; fontconfig answers the name with its metric twin, Liberation Sans.
 constexpr const char* DialogFamily = "Arial";
 constexpr int DialogPoints = 8;
+
+// The colours with every role of every group set, so that the palette no longer takes anything
+// from the parent's: a widget then keeps the very palette it is given instead of a fresh copy.
+QPalette Complete(const QPalette& colours) {
+  QPalette palette = colours;
+  for (int role = 0; role < QPalette::NColorRoles; ++role) {
+    const auto r = static_cast<QPalette::ColorRole>(role);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      palette.setColor(group, r, colours.color(group, r));
+    }
+  }
+  return palette;
+}
+
+// One palette for each set of colours the windows use. Qt's styles key their pixmap cache on a
+// palette's identity, and those keys stay for good: a window rebuilt with palettes of its own (the
+// main window at every "Create Script" and "New") would add a few KiB of keys each time.
+QPalette Shared(const QPalette& colours) {
+  static std::vector<QPalette> made;  // a handful: one per look
+  const QPalette complete = Complete(colours);
+  for (const QPalette& palette : made) {
+    if (palette == complete) return palette;
+  }
+  made.push_back(complete);
+  return complete;
+}
+
 }  // namespace
 
 QFont ComicFont(double points) {
@@ -38,21 +66,28 @@ void PaintWhiteOnBlack(QWidget* widget) {
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
     palette.setColor(role, Qt::white);
   }
-  widget->setPalette(palette);
+  widget->setPalette(Shared(palette));
   widget->setAutoFillBackground(true);
 }
 
+void PaintBlackWindow(QWidget* window) {
+  QPalette palette = window->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  palette.setColor(QPalette::WindowText, Qt::white);
+  window->setPalette(Shared(palette));
+  window->setAutoFillBackground(true);
+}
+
+// Every role set marks it as the widget's own, so the parent's colours no longer reach it.
 void KeepDefaultColours(QWidget* widget) {
-  const QPalette standard = QApplication::palette(widget);
-  QPalette palette = standard;
-  // Setting each role marks it as the widget's own, so the parent's colours no longer reach it.
-  for (int role = 0; role < QPalette::NColorRoles; ++role) {
-    const auto r = static_cast<QPalette::ColorRole>(role);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      palette.setColor(group, r, standard.color(group, r));
-    }
+  widget->setPalette(Shared(QApplication::palette(widget)));
+}
+
+void ShareColours(QWidget* window) {
+  window->setPalette(Shared(window->palette()));
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    widget->setPalette(Shared(widget->palette()));
   }
-  widget->setPalette(palette);
 }
 
 QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips) {

@@ -28,8 +28,18 @@ QFont DialogFont();
 // Black background and white text, as the main, code and save windows draw their controls.
 void PaintWhiteOnBlack(QWidget* widget);
 
+// The main window's own black background and white text; the rest of its controls' colours stay
+// the toolkit's.
+void PaintBlackWindow(QWidget* window);
+
 // The toolkit's own colours, whatever the parent window paints.
 void KeepDefaultColours(QWidget* widget);
+
+// Gives the window and every widget in it, the toolkit's own inner ones included (viewports,
+// scroll bars, drop-down lists), the shared palette of the colours it has now. A window that
+// colours its controls calls it once they are built, so that each reload draws with the same
+// palettes as the last one. The colours themselves stay as they are.
+void ShareColours(QWidget* window);
 
 // Puts a control at its place in its parent, given in twips.
 template <class Widget>

@@ -41,6 +41,7 @@ frmCode::frmCode() : FormWindow(ToolWindowFlags) {
   txtCode->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   txtCode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtCode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ShareColours(this);
 }
 
 void frmCode::ShowFrom(std::size_t shown) {

@@ -115,15 +115,12 @@ frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
   setWindowIcon(QIcon(Icon));
   setFixedSize(ToPixels(ClientSize));
   setFont(ComicFont());
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::black);
-  palette.setColor(QPalette::WindowText, Qt::white);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  PaintBlackWindow(this);
 
   BuildControls();
   SetTabOrder();
   ConnectHandlers();
+  ShareColours(this);
 
   // Centred on the screen at every load.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -39,6 +39,7 @@ frmSave::frmSave() : FormWindow(ToolWindowFlags) {
   PaintWhiteOnBlack(txtDirectory);
   cmdOK = Button(this, "OK", {2640, 240, 495, 255});
   setTabOrder(txtDirectory, cmdOK);
+  ShareColours(this);
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 }
