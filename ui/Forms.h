@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <type_traits>
 #include <typeindex>
+#include <typeinfo>
 
 // A tool window: a narrow caption bar with a close box only.
 inline constexpr Qt::WindowFlags ToolWindowFlags =
