@@ -1,12 +1,12 @@
 #include <QApplication>
 
 #include "files/ScriptFile.h"
-#include "ui/Forms.h"
+#include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
   PrepareScriptFileWrites();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vezuvazov");
-  Forms::Start();
+  Program::Start();
   return QApplication::exec();
 }

@@ -5,9 +5,11 @@
 #   frmMain.ico    window icons, each holding 48x48, 32x32 and 16x16 images
 #   frmAbout.ico   at 16 colours (4 bits per pixel) with a 1-bit transparency mask
 #   frmHelp.ico
-#   assets.qrc     Qt resource file, prefix /assets
+# The results are committed; the build compiles them in as Qt resources
+# (ui/CMakeLists.txt).
 #
-# Needs ImageMagick 6 (convert), python3 (standard library only) and the fonts
+# Needs ImageMagick 6 (convert), python3 (standard library only, for the
+# tick marks and pack_ico.py) and the fonts
 # DejaVu Sans and Comic Neue. Runs from any working directory and writes next to
 # itself. Metadata is stripped so the output does not depend on the build time.
 set -euo pipefail
@@ -235,8 +237,8 @@ render_pixel16() { # name out.png
 }
 
 # Packs PNGs (already at most 16 palette colours plus on/off alpha) into one
-# .ico whose entries are 4-bpp BMPs with an AND mask. Standard library only;
-# the pixels come in as raw RGBA written by ImageMagick.
+# .ico whose entries are 4-bpp BMPs with an AND mask, through pack_ico.py; the
+# pixels go to it as raw RGBA written by ImageMagick.
 pack_ico() { # out.ico png...
     local ico=$1; shift
     local args=() png s
@@ -245,65 +247,7 @@ pack_ico() { # out.ico png...
         "$IM" "$png" -depth 8 "RGBA:$png.rgba"
         args+=("$s" "$png.rgba")
     done
-    python3 - "$ico" "${VGA[@]}" -- "${args[@]}" <<'PY'
-import struct, sys
-
-argv = sys.argv[1:]
-ico_path = argv[0]
-sep = argv.index("--")
-palette = [tuple(int(c[i:i + 2], 16) for i in (1, 3, 5)) for c in argv[1:sep]]
-assert len(palette) == 16 and palette[0] == (0, 0, 0)
-index_of = {c: i for i, c in enumerate(palette)}
-rest = argv[sep + 1:]
-images = [(int(rest[i]), rest[i + 1]) for i in range(0, len(rest), 2)]
-
-def entry(size, raw_path):
-    with open(raw_path, "rb") as fh:
-        raw = fh.read()
-    if len(raw) != size * size * 4:
-        sys.exit("%s: expected %d bytes, got %d" % (raw_path, size * size * 4, len(raw)))
-    xor_stride = ((size * 4 + 31) // 32) * 4   # 4 bpp rows, padded to 32 bits
-    and_stride = ((size + 31) // 32) * 4       # 1 bpp rows, padded to 32 bits
-    xor_rows, and_rows = [], []
-    for y in range(size - 1, -1, -1):          # BMP rows are stored bottom-up
-        nibbles, mask_bits = [], []
-        for x in range(size):
-            o = (y * size + x) * 4
-            r, g, b, a = raw[o], raw[o + 1], raw[o + 2], raw[o + 3]
-            if a < 128:
-                nibbles.append(0)
-                mask_bits.append(1)
-            else:
-                try:
-                    nibbles.append(index_of[(r, g, b)])
-                except KeyError:
-                    sys.exit("%s: colour #%02x%02x%02x is not in the 16-colour palette"
-                             % (raw_path, r, g, b))
-                mask_bits.append(0)
-        row = bytearray(xor_stride)
-        for x, n in enumerate(nibbles):
-            row[x // 2] |= n << (4 if x % 2 == 0 else 0)
-        xor_rows.append(bytes(row))
-        row = bytearray(and_stride)
-        for x, m in enumerate(mask_bits):
-            if m:
-                row[x // 8] |= 0x80 >> (x % 8)
-        and_rows.append(bytes(row))
-    pixels = b"".join(xor_rows) + b"".join(and_rows)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, len(pixels), 0, 0, 16, 0)
-    colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
-    return header + colours + pixels
-
-blobs = [(size, entry(size, path)) for size, path in images]
-offset = 6 + 16 * len(blobs)
-directory, data = [], []
-for size, blob in blobs:
-    directory.append(struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(blob), offset))
-    data.append(blob)
-    offset += len(blob)
-with open(ico_path, "wb") as fh:
-    fh.write(struct.pack("<HHH", 0, 1, len(blobs)) + b"".join(directory) + b"".join(data))
-PY
+    python3 "$out/pack_ico.py" "$ico" "${VGA[@]}" -- "${args[@]}"
 }
 
 make_icon() { # name out-file
@@ -315,27 +259,9 @@ make_icon() { # name out-file
     mv -f -- "$tmp/$file" "$out/$file"
 }
 
-# ---------------------------------------------------------------- assets.qrc
-make_qrc() {
-    cat > "$tmp/assets.qrc" <<'EOF'
-<!DOCTYPE RCC>
-<RCC version="1.0">
-    <qresource prefix="/assets">
-        <file>title.jpg</file>
-        <file>about.jpg</file>
-        <file>frmMain.ico</file>
-        <file>frmAbout.ico</file>
-        <file>frmHelp.ico</file>
-    </qresource>
-</RCC>
-EOF
-    mv -f -- "$tmp/assets.qrc" "$out/assets.qrc"
-}
-
 make_title
 make_about
 make_palette
 make_icon main frmMain.ico
 make_icon about frmAbout.ico
 make_icon help frmHelp.ico
-make_qrc

@@ -1,10 +1,18 @@
 // Cost of one "Create Script" press as the code window's text grows over a session: the press
-// composes, appends to the code window, shows the save window and rebuilds the main window.
+// composes, appends to the code window, shows the save window and rebuilds the main window. Also
+// the memory that presses leave behind once the code window, and with it the text, is closed.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
+#include <optional>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
@@ -35,6 +43,68 @@ BENCHMARK(BM_CreateScriptPress)
     ->Arg(5000)
     ->Iterations(200)
     ->Unit(benchmark::kMicrosecond);
+
+constexpr double BytesPerMiB = 1024.0 * 1024.0;
+constexpr double BytesPerKiB = 1024.0;
+
+// Bytes the allocator has handed out and not yet been given back, where the C library says so.
+std::optional<double> HeapInUse() {
+#if defined(__GLIBC__)
+  return static_cast<double>(mallinfo2().uordblks);
+#else
+  return std::nullopt;
+#endif
+}
+
+// Resident set size, where the system shows it: the second figure of /proc/self/statm, in pages.
+std::optional<double> ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  double total = 0;
+  double resident = 0;
+  if (!(statm >> total >> resident)) return std::nullopt;
+  return resident * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+struct Memory {
+  std::optional<double> Heap, Resident;
+};
+
+Memory MemoryNow() { return {HeapInUse(), ResidentBytes()}; }
+
+void Report(benchmark::State& state, const char* name, std::optional<double> bytes) {
+  if (bytes) state.counters[name] = *bytes / BytesPerMiB;
+}
+
+// Growth per press between the two marks, in KiB; near zero when the presses leave nothing behind.
+void ReportGrowth(benchmark::State& state, const char* name, std::optional<double> early,
+                  std::optional<double> late, int presses) {
+  if (early && late) state.counters[name] = (*late - *early) / BytesPerKiB / presses;
+}
+
+// Memory after 1,000 and after 10,000 presses, the code window closed after each press as a
+// player closes it: its text goes with it, so whatever stays is left by the presses themselves.
+void BM_MemoryAfterPresses(benchmark::State& state) {
+  constexpr int EarlyMark = 1'000;
+  constexpr int LateMark = 10'000;
+  for (auto _ : state) {
+    Forms::Show<frmMain>();
+    auto pressAndClose = [] {
+      Press();
+      Forms::Unload<frmCode>();
+    };
+    for (int i = 0; i < EarlyMark; ++i) pressAndClose();
+    const Memory early = MemoryNow();
+    for (int i = EarlyMark; i < LateMark; ++i) pressAndClose();
+    const Memory late = MemoryNow();
+    Forms::UnloadAll();
+    Report(state, "heap_1k_MiB", early.Heap);
+    Report(state, "heap_10k_MiB", late.Heap);
+    Report(state, "rss_1k_MiB", early.Resident);
+    Report(state, "rss_10k_MiB", late.Resident);
+    ReportGrowth(state, "heap_KiB_per_press", early.Heap, late.Heap, LateMark - EarlyMark);
+  }
+}
+BENCHMARK(BM_MemoryAfterPresses)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -2,16 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
 #include <QShowEvent>
 #include <QWindow>
+#include <map>
 
 #include "ui/TaskBar.h"
-#include "ui/frmAbout.h"
-#include "ui/frmCode.h"
-#include "ui/frmHelp.h"
-#include "ui/frmMain.h"
-#include "ui/frmSave.h"
 
 namespace {
 
@@ -37,10 +32,10 @@ class RefocusWhenExposed : public QObject {
   QPointer<QWidget> form_;
 };
 
-template <class Form>
-QPointer<Form>& Instance() {
-  static QPointer<Form> instance;
-  return instance;
+// Every kind of form that has loaded, with its instance while it lives.
+std::map<std::type_index, QPointer<FormWindow>>& Registry() {
+  static std::map<std::type_index, QPointer<FormWindow>> registry;
+  return registry;
 }
 
 }  // namespace
@@ -65,39 +60,7 @@ void FormWindow::showEvent(QShowEvent* event) {
 
 namespace Forms {
 
-template <class Form>
-Form& Load() {
-  QPointer<Form>& instance = Instance<Form>();
-  if (!instance || instance->IsUnloaded()) instance = new Form();
-  return *instance;
-}
-
-template <class Form>
-Form& Show() {
-  Form& form = Load<Form>();
-  form.show();
-  form.raise();
-  form.activateWindow();
-  return form;
-}
-
-template <class Form>
-void Unload() {
-  QPointer<Form>& instance = Instance<Form>();
-  if (instance && !instance->IsUnloaded()) instance->Unload();
-  instance = nullptr;
-}
-
-template <class Form>
-bool IsLoaded() {
-  const QPointer<Form>& instance = Instance<Form>();
-  return instance && !instance->IsUnloaded();
-}
-
-void Start() {
-  QApplication::setQuitOnLastWindowClosed(false);
-  Show<frmMain>();
-}
+QPointer<FormWindow>& Slot(std::type_index form) { return Registry()[form]; }
 
 void Focus(FormWindow& form) {
   form.raise();
@@ -109,29 +72,14 @@ void Focus(FormWindow& form) {
   }
 }
 
-void EndProgram() {
-  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
-  QCoreApplication::exit(0);
+void Unload(QPointer<FormWindow>& slot) {
+  if (slot && !slot->IsUnloaded()) slot->Unload();
+  slot = nullptr;
 }
 
-template <class... Form>
-void UnloadEach() {
-  (Unload<Form>(), ...);
+void UnloadAll() {
+  for (auto& entry : Registry()) Unload(entry.second);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
-void UnloadAll() { UnloadEach<frmMain, frmCode, frmSave, frmAbout, frmHelp>(); }
-
-#define VZ_FORM(Form)           \
-  template Form& Load<Form>();  \
-  template Form& Show<Form>();  \
-  template void Unload<Form>(); \
-  template bool IsLoaded<Form>();
-VZ_FORM(frmMain)
-VZ_FORM(frmCode)
-VZ_FORM(frmSave)
-VZ_FORM(frmAbout)
-VZ_FORM(frmHelp)
-#undef VZ_FORM
 
 }  // namespace Forms

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <type_traits>
+#include <typeindex>
+#include <typeinfo>
 
 // A tool window: a narrow caption bar with a close box only.
 inline constexpr Qt::WindowFlags ToolWindowFlags =
@@ -26,34 +30,50 @@ class FormWindow : public QWidget {
   bool unloaded_ = false;
 };
 
-// Each form exists at most once, created on first use.
+// Each form exists at most once, created on first use. The forms fill one registry as they load,
+// so the lifecycle keeps no list of them: a new form takes part by deriving from FormWindow.
 namespace Forms {
+
+// The registry's place for one kind of form; empty until that form first loads.
+QPointer<FormWindow>& Slot(std::type_index form);
 
 // The loaded form; a form that is not loaded is loaded hidden.
 template <class Form>
-Form& Load();
+Form& Load() {
+  static_assert(std::is_base_of_v<FormWindow, Form>, "a form derives from FormWindow");
+  QPointer<FormWindow>& slot = Slot(typeid(Form));
+  if (!slot || slot->IsUnloaded()) slot = new Form();
+  return static_cast<Form&>(*slot);
+}
 
 // Loads the form if needed, shows it without owner and not modal, and brings it to the front.
 template <class Form>
-Form& Show();
+Form& Show() {
+  Form& form = Load<Form>();
+  form.show();
+  form.raise();
+  form.activateWindow();
+  return form;
+}
+
+// Unloads the form in a slot of the registry, if one is loaded there, and empties the slot.
+void Unload(QPointer<FormWindow>& slot);
 
 template <class Form>
-void Unload();
+void Unload() {
+  Unload(Slot(typeid(Form)));
+}
 
 template <class Form>
-bool IsLoaded();
-
-// Starts the program on the main window. Windows come and go while it runs, the main one included;
-// only "Exit" ends it.
-void Start();
+bool IsLoaded() {
+  const QPointer<FormWindow>& slot = Slot(typeid(Form));
+  return slot && !slot->IsUnloaded();
+}
 
 // Gives the input focus to a shown form.
 void Focus(FormWindow& form);
 
-// Ends the program at once: every window disappears together, no close or unload handling runs.
-void EndProgram();
-
-// Unloads every form and destroys it now; for tests, between cases.
+// Unloads every loaded form and destroys it now; for tests, between cases.
 void UnloadAll();
 
 }  // namespace Forms

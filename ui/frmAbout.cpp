@@ -1,11 +1,10 @@
 #include "ui/frmAbout.h"
-#include "ui/Text.h"
 
 #include <QLabel>
 
 #include "script/SiteAddresses.h"
-#include "ui/InfoWindow.h"
-#include "ui/Look.h"
+#include "ui/Controls.h"
+#include "ui/Utf8.h"
 
 namespace {
 
@@ -30,8 +29,7 @@ constexpr const char* Handles = "Zed, Kazu, Rav3n, Mirko, d4rk, Ozzy, Tomek, Vex
 frmAbout::frmAbout() : FormWindow(ToolWindowFlags) {
   SetUpInfoWindow(this, Caption, ClientSize, Icon);
 
-  Picture1 = new QLabel(this);
-  Picture1->setGeometry(ToPixels(TwipRect{0, 0, 4575, 4575}));
+  Picture1 = Place(new QLabel(this), {0, 0, 4575, 4575});
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Picture1->setPixmap(QPixmap(Picture));

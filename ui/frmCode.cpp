@@ -1,12 +1,12 @@
 #include "ui/frmCode.h"
-#include "ui/Text.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <algorithm>
 
+#include "ui/Controls.h"
 #include "ui/Geometry.h"
-#include "ui/Look.h"
+#include "ui/Utf8.h"
 
 namespace {
 
@@ -32,8 +32,7 @@ frmCode::frmCode() : FormWindow(ToolWindowFlags) {
   resize(ToPixels(ClientSize));
   PaintWhiteOnBlack(this);
 
-  txtCode = new QPlainTextEdit(this);
-  txtCode->setGeometry(ToPixels(DesignedBox));
+  txtCode = Place(new QPlainTextEdit(this), DesignedBox);
   txtCode->setFont(ComicFont());
   PaintWhiteOnBlack(txtCode);
   txtCode->setReadOnly(true);
@@ -42,6 +41,7 @@ frmCode::frmCode() : FormWindow(ToolWindowFlags) {
   txtCode->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   txtCode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtCode->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ShareColours(this);
 }
 
 void frmCode::ShowFrom(std::size_t shown) {

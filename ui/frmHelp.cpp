@@ -1,10 +1,10 @@
 #include "ui/frmHelp.h"
-#include "ui/Text.h"
 
 #include <QLabel>
 
 #include "script/SiteAddresses.h"
-#include "ui/InfoWindow.h"
+#include "ui/Controls.h"
+#include "ui/Utf8.h"
 
 namespace {
 constexpr const char* Caption = "Help";

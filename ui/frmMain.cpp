@@ -1,5 +1,4 @@
 #include "ui/frmMain.h"
-#include "ui/Text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,10 +19,12 @@
 #include "script/ScriptComposer.h"
 #include "script/ScriptNameRules.h"
 #include "script/SiteAddresses.h"
+#include "ui/Controls.h"
 #include "ui/Geometry.h"
-#include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/NameBox.h"
+#include "ui/Program.h"
+#include "ui/Utf8.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
@@ -65,42 +66,6 @@ QStringList ItemList(const std::string_view (&items)[N]) {
   return list;
 }
 
-template <class Widget>
-Widget* Place(Widget* widget, TwipRect twips) {
-  widget->setGeometry(ToPixels(twips));
-  return widget;
-}
-
-QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips) {
-  return Place(new QGroupBox(caption, parent), twips);
-}
-
-QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips) {
-  return Place(new QCheckBox(caption, parent), twips);
-}
-
-QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips) {
-  auto* button = Place(new QPushButton(caption, parent), twips);
-  button->setAutoDefault(false);
-  KeepDefaultColours(button);
-  return button;
-}
-
-// An editable drop-down whose start text stands in the edit field with no item selected. Without
-// a completer the combo neither completes a typed text nor matches it to an item in another letter
-// case, so "ak47" stays "ak47" whatever the player presses afterwards.
-QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips) {
-  auto* combo = Place(new QComboBox(parent), twips);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setCompleter(nullptr);
-  combo->addItems(items);
-  combo->setCurrentIndex(-1);
-  combo->setEditText(startText);
-  PaintWhiteOnBlack(combo);
-  return combo;
-}
-
 // The character a key press delivers to the name box, or nothing for keys that produce none
 // (arrows, Home, End, Delete, function keys, and Tab, which moves the focus).
 std::optional<int> TypedCharacter(const QKeyEvent& key) {
@@ -126,8 +91,6 @@ std::optional<int> TypedCharacter(const QKeyEvent& key) {
   return code;
 }
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
-
 }  // namespace
 
 frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
@@ -135,15 +98,12 @@ frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
   setWindowIcon(QIcon(Icon));
   setFixedSize(ToPixels(ClientSize));
   setFont(ComicFont());
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::black);
-  palette.setColor(QPalette::WindowText, Qt::white);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  PaintBlackWindow(this);
 
   BuildControls();
   SetTabOrder();
   ConnectHandlers();
+  ShareColours(this);
 
   // Centred on the screen at every load.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -225,10 +185,10 @@ void frmMain::ConnectHandlers() {
 
 ScriptSelection frmMain::Selection() const {
   ScriptSelection s;
-  s.ScriptName = Utf8(txtScriptName->text());
-  s.BindKey = Utf8(comBind->currentText());
-  s.Primary = Utf8(comPrimary->currentText());
-  s.Secondary = Utf8(comSecondary->currentText());
+  s.ScriptName = ToUtf8(txtScriptName->text());
+  s.BindKey = ToUtf8(comBind->currentText());
+  s.Primary = ToUtf8(comPrimary->currentText());
+  s.Secondary = ToUtf8(comSecondary->currentText());
   s.Armor = chkArmor->isChecked();
   s.FullArmor = chkFullArmor->isChecked();
   s.Flashbang = chkFlashbang->isChecked();
@@ -239,7 +199,7 @@ ScriptSelection frmMain::Selection() const {
   s.Announce = chkAnnounce->isChecked();
   s.Advertise = chkAdvertise->isChecked();
   // The box breaks lines with LF alone; the script's lines end with CR LF.
-  s.AdvertiseText = Utf8(txtAdvertise->toPlainText().replace('\n', QStringLiteral("\r\n")));
+  s.AdvertiseText = ToUtf8(txtAdvertise->toPlainText().replace('\n', QStringLiteral("\r\n")));
   return s;
 }
 
@@ -264,7 +224,7 @@ bool RefuseName(const std::string& name) {
 
 void frmMain::cmdCreate_Click() {
   // Nothing is composed, saved or reset: the player corrects the name in place.
-  if (RefuseName(Utf8(txtScriptName->text()))) return;
+  if (RefuseName(ToUtf8(txtScriptName->text()))) return;
   if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, EmptyNameTitle);
   frmCode& code = Forms::Load<frmCode>();
   const ScriptSelection selection = Selection();
@@ -293,7 +253,7 @@ void frmMain::Command3_Click() { Forms::Show<frmAbout>(); }
 
 void frmMain::Command4_Click() { Forms::Show<frmHelp>(); }
 
-void frmMain::Command5_Click() { Forms::EndProgram(); }
+void frmMain::Command5_Click() { Program::EndProgram(); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched != txtScriptName || event->type() != QEvent::KeyPress) {
@@ -315,5 +275,5 @@ void frmMain::showEvent(QShowEvent* event) {
 // program as "Exit" does rather than leave it running with no window.
 void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
-  Forms::EndProgram();
+  Program::EndProgram();
 }

@@ -12,6 +12,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The main window: the player's selection, the script name and the row of commands.
+// Its commands drive the other forms: "Create Script" appends to frmCode's text and shows frmSave,
+// the bottom row shows frmCode, frmAbout and frmHelp.
 class frmMain : public FormWindow {
  public:
   frmMain();

@@ -1,5 +1,4 @@
 #include "ui/frmSave.h"
-#include "ui/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,9 +6,10 @@
 
 #include "files/ScriptFile.h"
 #include "script/SiteAddresses.h"
+#include "ui/Controls.h"
 #include "ui/Geometry.h"
-#include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Utf8.h"
 #include "ui/frmCode.h"
 #include "ui/frmMain.h"
 
@@ -34,17 +34,12 @@ frmSave::frmSave() : FormWindow(ToolWindowFlags) {
   setFont(ComicFont());
   PaintWhiteOnBlack(this);
 
-  Label1 = new QLabel("Your Half-Life  Directory:", this);
-  Label1->setGeometry(ToPixels(TwipRect{120, 0, 2055, 255}));
-  txtDirectory = new QLineEdit(StartDirectory, this);
-  txtDirectory->setGeometry(ToPixels(TwipRect{120, 240, 2535, 285}));
+  Label1 = Place(new QLabel("Your Half-Life  Directory:", this), {120, 0, 2055, 255});
+  txtDirectory = Place(new QLineEdit(StartDirectory, this), {120, 240, 2535, 285});
   PaintWhiteOnBlack(txtDirectory);
-  cmdOK = new QPushButton("OK", this);
-  cmdOK->setGeometry(ToPixels(TwipRect{2640, 240, 495, 255}));
-  KeepDefaultColours(cmdOK);
-  // Neither the default nor the cancel button: Enter and Escape do not press it.
-  cmdOK->setAutoDefault(false);
+  cmdOK = Button(this, "OK", {2640, 240, 495, 255});
   setTabOrder(txtDirectory, cmdOK);
+  ShareColours(this);
 
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 }

@@ -209,6 +209,21 @@ TEST_F(MainWindow, FontsAndColours) {
             QApplication::palette().color(QPalette::Button));
 }
 
+// The palettes' identities, the window's own first: the style keys its pixmap cache on them.
+std::vector<qint64> PaletteKeys(const QWidget& window) {
+  std::vector<qint64> keys{window.palette().cacheKey()};
+  for (const QWidget* w : window.findChildren<QWidget*>()) keys.push_back(w->palette().cacheKey());
+  return keys;
+}
+
+// A reloaded main window draws with the palettes of the one before, so that the style's pixmap
+// cache finds its entries again instead of keeping new keys at every "New" and "Create Script".
+TEST_F(MainWindow, ReloadDrawsWithTheSamePalettes) {
+  const std::vector<qint64> before = PaletteKeys(Main());
+  Click(Main().Command2);
+  EXPECT_EQ(PaletteKeys(Main()), before);
+}
+
 TEST_F(MainWindow, TabWalksTheDesignOrderFromTheTitle) {
   frmMain& m = Main();
   m.activateWindow();

@@ -12,6 +12,7 @@
 #include "tests/ExpectedScripts.h"
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
+#include "ui/Program.h"
 #include "ui/frmCode.h"
 #include "ui/frmMain.h"
 #include "ui/frmSave.h"
@@ -34,7 +35,7 @@ class UiTest : public ::testing::Test {
     SetMessageBoxHook([this](const QString& text, const QString& title) {
       Messages.push_back({text, title});
     });
-    Forms::Start();
+    Program::Start();
   }
 
   void TearDown() override {

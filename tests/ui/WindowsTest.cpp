@@ -145,6 +145,24 @@ TEST_F(Windows, AboutAndHelpStaySingle) {
   EXPECT_EQ(VisibleWindows("Help"), 1);
 }
 
+// A form that nothing in the lifecycle names: loading it is all it takes to be unloaded with the
+// rest between cases.
+class ProbeForm : public FormWindow {
+ public:
+  ProbeForm() : FormWindow(ToolWindowFlags) {}
+};
+
+TEST_F(Windows, UnloadAllReachesEveryLoadedForm) {
+  QPointer<FormWindow> probe = &Forms::Show<ProbeForm>();
+  QPointer<FormWindow> main = &Main();
+  EXPECT_EQ(&Forms::Load<ProbeForm>(), probe.data());
+  Forms::UnloadAll();
+  EXPECT_TRUE(probe.isNull());
+  EXPECT_TRUE(main.isNull());
+  EXPECT_FALSE(Forms::IsLoaded<ProbeForm>());
+  EXPECT_FALSE(Forms::IsLoaded<frmMain>());
+}
+
 TEST_F(Windows, AboutLayout) {
   frmAbout& a = Forms::Show<frmAbout>();
   const std::vector<std::tuple<QLabel*, QRect, const char*>> labels = {

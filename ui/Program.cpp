@@ -1,0 +1,20 @@
+#include "ui/Program.h"
+
+#include <QApplication>
+
+#include "ui/Forms.h"
+#include "ui/frmMain.h"
+
+namespace Program {
+
+void Start() {
+  QApplication::setQuitOnLastWindowClosed(false);
+  Forms::Show<frmMain>();
+}
+
+void EndProgram() {
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace Program
