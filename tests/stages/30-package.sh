@@ -14,7 +14,7 @@ package_stage() {
   deb=$(ls "$dir"/vezuvazov_*.deb)
   echo "package: $deb"
 
-  contents=$(dpkg-deb --contents "$deb" | awk '{ print $6 }' | grep -v '/$' | sort)
+  contents=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
   local expected
   expected=$(sort <<LIST
 ./usr/bin/vezuvazov
@@ -30,25 +30,30 @@ LIST
     echo "FAIL: the package holds"; echo "$contents"; echo "instead of"; echo "$expected"; fail=1
   fi
 
-  depends=$(dpkg-deb --field "$deb" Depends)
-  echo "Depends: $depends"
+  # Package names alone, one a line, without their version constraints.
+  depends=$(dpkg-deb --field "$deb" Depends | tr ',' '\n' | awk '{ print $1 }')
+  echo "Depends:" $depends
   for dep in fonts-comic-neue fonts-liberation2 libc6 libstdc++6 libqt6core6 libqt6gui6 \
     libqt6widgets6 libxcb1; do
-    grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || { echo "FAIL: no dependency on $dep"; fail=1; }
+    grep -Fqx "$dep" <<<"$depends" || { echo "FAIL: no dependency on $dep"; fail=1; }
   done
 
+  # Each readelf output is read whole first: grep -q ending a pipe early would fail it.
   binary=$(mktemp -d)
   dpkg-deb --extract "$deb" "$binary"
-  local program=$binary/usr/bin/vezuvazov
-  readelf -S "$program" | grep -q '\.symtab' && { echo "FAIL: the binary is not stripped"; fail=1; }
-  readelf -h "$program" | grep -q 'DYN (Position-Independent Executable' ||
+  local program=$binary/usr/bin/vezuvazov sections header segments dynamic symbols
+  sections=$(readelf -W -S "$program")
+  header=$(readelf -W -h "$program")
+  segments=$(readelf -W -l "$program")
+  dynamic=$(readelf -W -d "$program")
+  symbols=$(readelf -W --dyn-syms "$program")
+  grep -q '\.symtab' <<<"$sections" && { echo "FAIL: the binary is not stripped"; fail=1; }
+  grep -q 'DYN (Position-Independent Executable' <<<"$header" ||
     { echo "FAIL: the binary is no PIE"; fail=1; }
-  readelf -l "$program" | grep -q GNU_RELRO || { echo "FAIL: no RELRO segment"; fail=1; }
-  readelf -d "$program" | grep -q 'FLAGS.*BIND_NOW' || { echo "FAIL: no BIND_NOW (full RELRO)"; fail=1; }
-  readelf --dyn-syms "$program" | grep -q __stack_chk_fail ||
-    { echo "FAIL: no stack protector"; fail=1; }
-  readelf --dyn-syms "$program" | grep -q '__[a-z]*_chk@' ||
-    { echo "FAIL: no fortified libc calls"; fail=1; }
+  grep -q GNU_RELRO <<<"$segments" || { echo "FAIL: no RELRO segment"; fail=1; }
+  grep -q 'FLAGS.*BIND_NOW' <<<"$dynamic" || { echo "FAIL: no BIND_NOW (full RELRO)"; fail=1; }
+  grep -q __stack_chk_fail <<<"$symbols" || { echo "FAIL: no stack protector"; fail=1; }
+  grep -q '__[a-z]*_chk@' <<<"$symbols" || { echo "FAIL: no fortified libc calls"; fail=1; }
   rm -rf "$binary"
   [ "$fail" -eq 0 ] && echo "package checks passed"
   return "$fail"
