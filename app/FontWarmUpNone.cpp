@@ -1,0 +1,4 @@
+#include "app/FontWarmUp.h"
+
+void StartFontWarmUp() {}
+void FinishFontWarmUp() {}
