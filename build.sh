@@ -23,8 +23,7 @@ fi
 # What building and running needs. Through fontconfig, Comic Neue stands in for "Comic Sans MS"
 # and Liberation Sans for Arial.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libbenchmark-dev libxcb1-dev libfontconfig-dev fonts-comic-neue fonts-liberation2
-  fontconfig)
+  libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig)
 # What the tests add: a real X server and a way to drive it as a player would, and the validators
 # of the desktop entry and the AppStream metadata.
 [ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils desktop-file-utils appstream)

@@ -1,4 +1,0 @@
-#include "app/FontWarmUp.h"
-
-void StartFontWarmUp() {}
-void FinishFontWarmUp() {}
