@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up of the program against the floor, a bare Qt window of the main window's size, measured
 # side by side in one run under Xvfb (black root, no window manager): time from process start to
-# the first painted pixels of the first window, and peak resident memory once started. The two
+# the first painted pixels of the first window, the processor time used by then, and peak
+# resident memory once started. The two
 # run interleaved, in alternating order, so that a noisy machine weighs on both alike.
 #   bench/startup.sh [BUILD_DIR [RUNS]]     (defaults: build, 15)
 # Needs Xvfb and a build with the bench targets (bare_window, first_paint) and vezuvazov.
@@ -73,6 +74,8 @@ paint_bare=$(median "$work/out/bare" first_paint_ms)
 paint_prog=$(median "$work/out/program" first_paint_ms)
 rss_bare=$(median "$work/out/bare" peak_rss_kib)
 rss_prog=$(median "$work/out/program" peak_rss_kib)
+cpu_bare=$(median "$work/out/bare" cpu_ms)
+cpu_prog=$(median "$work/out/program" cpu_ms)
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 qt=$(sed -n 's/^Version: //p' <(dpkg -s libqt6core6 2>/dev/null) | head -n 1)
 
@@ -82,7 +85,8 @@ echo
 echo "| | bare Qt window | vezuvazov | ratio | target |"
 echo "|---|---|---|---|---|"
 awk -v pb="$paint_bare" -v pp="$paint_prog" -v rb="$rss_bare" -v rp="$rss_prog" \
-  -v tl="$bare_limit" -v ml="$memory_limit" 'BEGIN {
+  -v cb="$cpu_bare" -v cp="$cpu_prog" -v tl="$bare_limit" -v ml="$memory_limit" 'BEGIN {
     printf "| start to first paint | %.1f ms | %.1f ms | %.2fx | %.2fx |\n", pb, pp, pp / pb, tl
+    printf "| processor time to first paint | %.1f ms | %.1f ms | %.2fx | |\n", cb, cp, cp / cb
     printf "| peak resident memory | %.1f MiB | %.1f MiB | %.2fx | %.2fx |\n", rb / 1024, rp / 1024, rp / rb, ml
   }'
