@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vezuvazov, builds it, then starts it or runs every test.
-#   ./build.sh start   install what is missing, build, start the program
+#   ./build.sh start   install what is missing, build the program, start it
 #   ./build.sh test    install what is missing, build, run every test through CTest, then the
 #                      further checks of tests/stages/ in the order of their names
 set -euo pipefail
@@ -12,12 +12,21 @@ case "$mode" in
   *) echo "usage: $0 start|test" >&2; exit 2 ;;
 esac
 
+# The program opens windows: without a display there is no point in building it first.
+if [ "$mode" = start ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: './build.sh start' opens the program's window and needs a graphical desktop" \
+    "session (DISPLAY is not set). Run it in a terminal on the desktop; './build.sh test' needs" \
+    "none, it brings its own X server." >&2
+  exit 1
+fi
+
 # What building and running needs. Through fontconfig, Comic Neue stands in for "Comic Sans MS"
 # and Liberation Sans for Arial.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig)
-# What the tests add: a real X server and a way to drive it as a player would.
-[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils)
+# What the tests add: a real X server and a way to drive it as a player would, and the validators
+# of the desktop entry and the AppStream metadata.
+[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils desktop-file-utils appstream)
 
 # Each stage file adds the packages it needs to `packages` and the name of its function to `stages`;
 # the functions run after the main tests, in the order of the file names.
@@ -36,8 +45,21 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "== installing: ${missing[*]}"
+  if ! command -v apt-get >/dev/null; then
+    echo "This system has no apt-get: install these Debian packages, or your system's packages" \
+      "of the same software, with its own package manager, then run '$0 $mode' again:" \
+      "${missing[*]}" >&2
+    exit 1
+  fi
   sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Installing needs root and this system has no sudo: run '$0 $mode' as root, or have" \
+        "an administrator run: apt-get install ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
@@ -45,15 +67,26 @@ else
   echo "== all packages present"
 fi
 
-echo "== configuring and building in build/"
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVEZUVAZOV_WERROR=ON
-cmake --build build
+# A build/ folder configured before, with whatever generator, is built as it is; one made from
+# another copy of the sources is configured afresh.
+cache=build/CMakeCache.txt
+if [ -f "$cache" ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$(pwd -P)" "$cache"; then
+  echo "== build/ belongs to another source folder: configuring it afresh"
+  rm -rf build
+fi
+if [ ! -f "$cache" ]; then
+  echo "== configuring build/"
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEZUVAZOV_WERROR=ON
+fi
 
 if [ "$mode" = start ]; then
+  echo "== building the program in build/"
+  cmake --build build --target vezuvazov
   echo "== starting build/app/vezuvazov"
   exec build/app/vezuvazov
 fi
+echo "== building everything in build/"
+cmake --build build
 echo "== running the tests"
 ctest --test-dir build --output-on-failure
 for stage in "${stages[@]}"; do

@@ -1,12 +1,17 @@
 #include <QApplication>
 
+#include "app/StartFailure.h"
 #include "files/ScriptFile.h"
 #include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
   PrepareScriptFileWrites();
+  WatchStart();
   QApplication app(argc, argv);
+  StartDone();
   QApplication::setApplicationName("Vezuvazov");
+  // Desktops match the program's windows to its desktop entry by this name.
+  QGuiApplication::setDesktopFileName(VEZUVAZOV_APP_ID);
   Program::Start();
   return QApplication::exec();
 }

@@ -5,8 +5,12 @@
 #   frmMain.ico    window icons, each holding 48x48, 32x32 and 16x16 images
 #   frmAbout.ico   at 16 colours (4 bits per pixel) with a 1-bit transparency mask
 #   frmHelp.ico
-# The results are committed; the build compiles them in as Qt resources
-# (ui/CMakeLists.txt).
+#   icon-16.png    the program's icon in the desktop's icon theme: frmMain.ico's three images
+#   icon-32.png    as 16-colour PNGs with on/off transparency
+#   icon-48.png
+#   icon.svg       the same artwork, scalable
+# The results are committed; the build compiles the pictures and window icons in as Qt resources
+# (ui/CMakeLists.txt) and installs the theme icons (dist/).
 #
 # Needs ImageMagick 6 (convert), python3 (standard library only, for the
 # tick marks and pack_ico.py) and the fonts
@@ -138,6 +142,22 @@ rectangle 19.5,19 28.5,39 rectangle 16,35 32,40 rectangle 16,19 24,23'
 # shellcheck disable=SC2034
 MVG_help='stroke #808000 stroke-width 2.5 fill #ffff00 circle 24,24 24,2.5'
 
+# The main icon's artwork in SVG: the same drawing as MVG_main.
+make_main_svg() {
+    cat > "$tmp/icon.svg" <<'EOF'
+<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">
+  <g fill="none">
+    <circle cx="24" cy="24" r="17" stroke="#000000" stroke-width="7"/>
+    <path d="M24 1V15M24 33V47M1 24H15M33 24H47" stroke="#000000" stroke-width="7"/>
+    <circle cx="24" cy="24" r="17" stroke="#ff0000" stroke-width="3.5"/>
+    <path d="M24 2.5V14M24 34V45.5M2.5 24H14M34 24H45.5" stroke="#ffffff" stroke-width="3"/>
+  </g>
+  <circle cx="24" cy="24" r="4.5" fill="#ff0000" stroke="#000000" stroke-width="1.5"/>
+</svg>
+EOF
+    mv -f -- "$tmp/icon.svg" "$out/icon.svg"
+}
+
 # 48x48 and 32x32: draw 8x larger, box-filter down, map to the palette
 # without dithering and cut the alpha to on/off at 50 %.
 render_vector() { # name size out.png
@@ -250,18 +270,33 @@ pack_ico() { # out.ico png...
     python3 "$out/pack_ico.py" "$ico" "${VGA[@]}" -- "${args[@]}"
 }
 
+render_icon() { # name
+    render_vector "$1" 48 "$tmp/$1-48.png"
+    render_vector "$1" 32 "$tmp/$1-32.png"
+    render_pixel16 "$1" "$tmp/$1-16.png"
+}
+
 make_icon() { # name out-file
     local name=$1 file=$2
-    render_vector "$name" 48 "$tmp/$name-48.png"
-    render_vector "$name" 32 "$tmp/$name-32.png"
-    render_pixel16 "$name" "$tmp/$name-16.png"
+    render_icon "$name"
     pack_ico "$tmp/$file" "$tmp/$name-48.png" "$tmp/$name-32.png" "$tmp/$name-16.png"
     mv -f -- "$tmp/$file" "$out/$file"
+}
+
+# The images make_icon packs, each as a palette PNG without a time stamp.
+make_icon_pngs() { # name
+    local s
+    for s in 16 32 48; do
+        "$IM" "$tmp/$1-$s.png" -strip -define png:exclude-chunks=date,time "PNG8:$tmp/icon-$s.png"
+        mv -f -- "$tmp/icon-$s.png" "$out/icon-$s.png"
+    done
 }
 
 make_title
 make_about
 make_palette
 make_icon main frmMain.ico
+make_icon_pngs main
+make_main_svg
 make_icon about frmAbout.ico
 make_icon help frmHelp.ico

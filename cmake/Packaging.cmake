@@ -1,0 +1,22 @@
+# The Debian package: `cpack -G DEB` in a build folder. Library dependencies are computed by
+# dpkg-shlibdeps; the two font packages are hard dependencies, as the windows' layout is measured
+# for their fonts (without them captions are cut).
+set(CPACK_PACKAGE_NAME vezuvazov)
+set(CPACK_PACKAGE_VENDOR Didadura)
+set(CPACK_PACKAGE_CONTACT "Didadura <didadura@didadura.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Counter-Strike buy script maker")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Composes Counter-Strike console scripts that buy a chosen loadout at one key press and\
+ writes them into the game's cstrike folder.")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://didadura.example/vezuvazov)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")
+
+include(CPack)
