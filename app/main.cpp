@@ -2,6 +2,7 @@
 
 #include "app/StartFailure.h"
 #include "files/ScriptFile.h"
+#include "ui/Forms.h"
 #include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
@@ -13,5 +14,8 @@ int main(int argc, char* argv[]) {
   // Desktops match the program's windows to its desktop entry by this name.
   QGuiApplication::setDesktopFileName(VEZUVAZOV_APP_ID);
   Program::Start();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // The windows go before the application object they were made with.
+  Forms::UnloadAll();
+  return status;
 }

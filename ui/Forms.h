@@ -73,7 +73,7 @@ bool IsLoaded() {
 // Gives the input focus to a shown form.
 void Focus(FormWindow& form);
 
-// Unloads every loaded form and destroys it now; for tests, between cases.
+// Unloads every loaded form and destroys it now: at the program's end, and between test cases.
 void UnloadAll();
 
 }  // namespace Forms
