@@ -84,6 +84,13 @@ log "core tests under Wine (the first start makes the Wine prefix)"
 grep -q '^\[  PASSED  \]' "$E2E_WORK/core.log" || fail "core tests printed no PASSED line"
 log "core tests: $(grep '^\[  PASSED  \]' "$E2E_WORK/core.log")"
 
+# Windows has the design's fonts; Wine has neither, and unlike fontconfig on Linux it has no
+# stand-ins for them. The same stand-ins as on Linux, as Wine font replacements.
+for pair in 'Comic Sans MS=Comic Neue' 'Arial=Liberation Sans'; do
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ \
+    /d "${pair#*=}" /f >/dev/null 2>&1 || fail "could not register the font stand-in $pair"
+done
+
 # ---- The Linux program's file for the start selection.
 LINUX_GAME="$E2E_WORK/linux-game"
 mkdir -p "$LINUX_GAME/cstrike"
