@@ -117,7 +117,10 @@ log "main window $MAIN1"
 read -r w h < <(xwininfo -id "$MAIN1" | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
   END { print w, h }')
 [[ "${w}x$h" == 482x276 ]] || fail "main window is ${w}x$h, expected 482x276"
-log "main window client 482x276; state: $(xprop -id "$MAIN1" _NET_WM_STATE)"
+# Wine shows the tool-window style to X as the skip-taskbar state.
+xprop -id "$MAIN1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
+  || fail "main window is in the task bar: $(xprop -id "$MAIN1" _NET_WM_STATE)"
+log "main window: client 482x276, not in the task bar"
 shot "$MAIN1" main-window
 shot root screen-start
 

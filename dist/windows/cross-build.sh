@@ -5,8 +5,9 @@
 #   dist/windows/cross-build.sh
 #
 # Steps: install the toolchain; fetch Qt's source package; build Qt for Windows into the cache
-# folder (long: about half an hour on two cores, once: a second run reuses it); build the program
-# and its core tests; gather the program in one folder and a zip.
+# folder (long: from about 20 minutes on two idle cores to over an hour on busy ones; once: a
+# second run reuses it); build the program and its core tests; gather the program in one folder
+# and a zip.
 #
 # Environment:
 #   VEZUVAZOV_WIN_CACHE  where Qt's sources and build are kept (default ~/.cache/vezuvazov-windows)
@@ -108,7 +109,7 @@ build_qt() {
   fi
   local build=$cache/qt-build started
   started=$(date +%s)
-  step "building Qt $qt_version for Windows into $qt_prefix: this takes long (about half an hour on two cores)"
+  step "building Qt $qt_version for Windows into $qt_prefix: this takes long (20 to 80 minutes on two cores)"
   rm -rf "$build" "$qt_prefix"
   mkdir -p "$build"
   (cd "$build" && "$cache/src/qtbase/configure" -prefix "$qt_prefix" "${qt_configure[@]}" -- \
@@ -125,7 +126,7 @@ build_program() {
   cmake -S "$repo" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
-    -DVEZUVAZOV_WERROR=ON -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_WINDOWS_CORE_TESTS=/usr/src/googletest
+    -DVEZUVAZOV_WERROR=ON -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_GTEST_SOURCE=/usr/src/googletest
   cmake --build "$out/build" --parallel "$jobs"
 }
 
