@@ -14,6 +14,10 @@ windows_core_tests() {
     -DVEZUVAZOV_GUI=OFF -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_GTEST_SOURCE=/usr/src/googletest
   cmake --build "$build"
   # A Wine set-up of its own, made on the first run; no .NET or HTML engine to offer installing.
-  WINEPREFIX="$PWD/$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' \
-    ctest --test-dir "$build" --output-on-failure --no-tests=error
+  local prefix=$PWD/$build/wine rc=0
+  WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' \
+    ctest --test-dir "$build" --output-on-failure --no-tests=error || rc=$?
+  # Wine's server and services would stay behind for a while after the tests.
+  WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+  return "$rc"
 }
