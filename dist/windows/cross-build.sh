@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Builds vezuvazov.exe for 64-bit Windows on a Debian 12 machine, with Debian's MinGW-w64 and a
+# static Qt built here from Debian's own Qt sources.
+#
+#   dist/windows/cross-build.sh
+#
+# Steps: install the toolchain; fetch Qt's source package; build Qt for Windows into the cache
+# folder (long: from about 20 minutes on two idle cores to over an hour on busy ones; once: a
+# second run reuses it); build the program and its core tests; gather the program in one folder
+# and a zip.
+#
+# Environment:
+#   VEZUVAZOV_WIN_CACHE  where Qt's sources and build are kept (default ~/.cache/vezuvazov-windows)
+#   VEZUVAZOV_WIN_OUT    where the program's build, folder and zip go (default build-windows/)
+#   JOBS                 parallel build jobs (default: the number of processors)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+
+cache=${VEZUVAZOV_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vezuvazov-windows}
+out=${VEZUVAZOV_WIN_OUT:-$repo/build-windows}
+jobs=${JOBS:-$(nproc)}
+toolchain=$here/mingw-w64-x86_64.cmake
+
+qt_version=6.4.2
+qt_prefix=$cache/qt-$qt_version-mingw-static
+qt_stamp=$qt_prefix/.vezuvazov-built
+
+packages=(g++-mingw-w64-x86-64-posix wine64 qt6-base-dev qt6-base-dev-tools cmake ninja-build
+  googletest xz-utils zip)
+
+# Only what the program uses: Core, Gui and Widgets with the Windows platform plugin and the JPEG
+# and ICO image plugins. Qt's own copies of the image and text libraries are built in, as Windows
+# has none of them. The Debian tarball lacks the Wintab headers, so tablet input is off; Direct2D
+# and DirectWrite go together (the platform plugin calls DirectWrite's font database).
+qt_configure=(-release -static -xplatform win32-g++
+  -device-option CROSS_COMPILE=x86_64-w64-mingw32-
+  -qt-host-path /usr -nomake examples -nomake tests -no-opengl
+  -no-feature-vulkan -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-testlib
+  -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
+  -no-feature-direct2d -no-feature-directwrite
+  -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion -no-icu)
+
+step() { echo "== $(date +%H:%M:%S) $*"; }
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+  local missing=() p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    step "all packages present"
+    return
+  fi
+  step "installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# A deb-src entry for every deb entry the machine already has: same address, suites and key.
+has_source_entries() {
+  grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/
+}
+
+add_source_entries() {
+  local list=/etc/apt/sources.list.d/vezuvazov-deb-src.sources one_line=/etc/apt/sources.list
+  step "adding deb-src entries beside the deb ones"
+  {
+    for f in /etc/apt/sources.list.d/*.sources; do
+      [ -e "$f" ] || continue
+      # Only the stanzas of plain deb entries, each copied whole with its type changed.
+      awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types: deb(\n|$)/ { sub(/Types: deb/, "Types: deb-src"); print }' "$f"
+    done
+  } | as_root tee "$list" >/dev/null
+  if [ -f "$one_line" ] && grep -q '^deb ' "$one_line"; then
+    sed -n 's/^deb /deb-src /p' "$one_line" | as_root tee /etc/apt/sources.list.d/vezuvazov-deb-src.list >/dev/null
+  fi
+  as_root apt-get update -qq
+}
+
+fetch_qt_source() {
+  local src=$cache/src
+  if [ -d "$src/qtbase" ]; then
+    step "Qt sources already unpacked in $src/qtbase"
+    return
+  fi
+  has_source_entries || add_source_entries
+  step "fetching Debian's qt6-base source package"
+  mkdir -p "$src"
+  (cd "$src" && apt-get source --download-only qt6-base)
+  local tarball
+  tarball=$(ls "$src"/qt6-base_"$qt_version"*.orig.tar.xz)
+  step "unpacking $(basename "$tarball")"
+  rm -rf "$src/unpack"
+  mkdir -p "$src/unpack"
+  tar -xJf "$tarball" -C "$src/unpack"
+  mv "$src"/unpack/* "$src/qtbase"
+  rmdir "$src/unpack"
+}
+
+build_qt() {
+  if [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "${qt_configure[*]}" ]; then
+    step "Qt $qt_version for Windows already built in $qt_prefix"
+    return
+  fi
+  local build=$cache/qt-build started
+  started=$(date +%s)
+  step "building Qt $qt_version for Windows into $qt_prefix: this takes long (20 to 80 minutes on two cores)"
+  rm -rf "$build" "$qt_prefix"
+  mkdir -p "$build"
+  (cd "$build" && "$cache/src/qtbase/configure" -prefix "$qt_prefix" "${qt_configure[@]}" -- \
+    -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+  cmake --build "$build" --parallel "$jobs"
+  cmake --install "$build"
+  echo "${qt_configure[*]}" >"$qt_stamp"
+  step "Qt built in $((($(date +%s) - started) / 60)) minutes"
+}
+
+build_program() {
+  step "building the program and its core tests in $out/build"
+  cmake -S "$repo" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
+    -DVEZUVAZOV_WERROR=ON -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_GTEST_SOURCE=/usr/src/googletest
+  cmake --build "$out/build" --parallel "$jobs"
+}
+
+gather() {
+  local folder=$out/vezuvazov-windows
+  step "gathering the program in $folder and $folder.zip"
+  rm -rf "$folder" "$folder.zip"
+  mkdir -p "$folder"
+  # Qt, its plugins and the compiler's runtime are linked in: the program is one file.
+  cp "$out/build/app/vezuvazov.exe" "$folder/"
+  x86_64-w64-mingw32-strip "$folder/vezuvazov.exe"
+  (cd "$out" && zip -qr vezuvazov-windows.zip vezuvazov-windows)
+  step "done: $(du -sh "$folder" | cut -f1) folder, $(du -h "$folder.zip" | cut -f1) zip"
+}
+
+mkdir -p "$cache"
+install_packages
+fetch_qt_source
+build_qt
+build_program
+gather
