@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up a Debian 12 machine for Vezuvazov, builds it, then starts it or runs every test.
 #   ./build.sh start   install what is missing, build the program, start it
 #   ./build.sh test    install what is missing, build, run every test through CTest, then the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/StartFailure.h"
 
 #include <QByteArray>

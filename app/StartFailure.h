@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Without a display, or with a window system plugin that cannot start, the toolkit aborts with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the image assets of Vezuvazov (by Didadura) from drawing primitives:
 #   title.jpg      469x60 progressive JPEG banner
 #   about.jpg      300x300 baseline JPEG for the About window

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Packs square images into one Windows .ico whose entries are 16-colour (4 bits per pixel) BMPs
 with a 1-bit transparency (AND) mask. Standard library only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for the start-up figures: a bare Qt Widgets program showing one empty window of the
 // main window's size, with nothing of the program's own.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of one composition as the existing text grows, and of many in a row.
 #include <benchmark/benchmark.h>
 

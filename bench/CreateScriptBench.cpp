@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of one "Create Script" press as the code window's text grows over a session: the press
 // composes, appends to the code window, shows the save window and rebuilds the main window. Also
 // the memory that presses leave behind once the code window, and with it the text, is closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program on the current X display and reports how long it took from the start of its
 // process to the first painted pixels of its first window, and its peak resident memory once it
 // has settled, and the processor time it had used by its first paint, all threads together: on a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up of the program against the floor, a bare Qt window of the main window's size, measured
 # side by side in one run under Xvfb (black root, no window manager): time from process start to
 # the first painted pixels of the first window, the processor time used by then, and peak

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Hardening of the ELF builds, as Debian builds its packages: fortified libc calls, a stack
 # protector, a position-independent executable and read-only relocations resolved at start.
 if(NOT (UNIX AND NOT APPLE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang"))

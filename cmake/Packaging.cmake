@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in a build folder. Library dependencies are computed by
 # dpkg-shlibdeps; the two font packages are hard dependencies, as the windows' layout is measured
 # for their fonts (without them captions are cut).

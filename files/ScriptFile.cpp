@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "files/ScriptFile.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/ScriptComposer.h"
 
 #include <algorithm>

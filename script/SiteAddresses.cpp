@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/SiteAddresses.h"
 
 const std::string_view SiteAddress = "www.didadura.example";

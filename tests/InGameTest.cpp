@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The composed scripts judged by the game: each is executed in the console model, then the key the
 // player chose is pressed, and the commands that reach the game must buy exactly what was chosen.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The program's start and end, apart from the form lifecycle: only they know which form comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/TaskBar.h"
 
 // Platforms without a task-bar hint of their own: the window flags alone decide.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/TaskBar.h"
 
 #include <QtGui/qguiapplication_platform.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/frmAbout.h"
 
 #include <QLabel>

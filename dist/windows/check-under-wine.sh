@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Shows the Windows build working under Wine, in its own Xvfb, driven with xdotool as the
 # end-to-end tests drive the Linux program:
 #   the core tests (.exe) pass;

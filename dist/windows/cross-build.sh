@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds vezuvazov.exe for 64-bit Windows on a Debian 12 machine, with Debian's MinGW-w64 and a
 # static Qt built here from Debian's own Qt sources.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64. The posix thread model is the one
 # with std::mutex and std::thread, which GoogleTest needs.
 set(CMAKE_SYSTEM_NAME Windows)

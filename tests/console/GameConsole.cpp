@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/console/GameConsole.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # "Exit" while the save window is open: the program ends at once with exit code 0 and writes no
 # file, although the save window's directory box points at a game directory with a cstrike folder
 # (a wrongful write would land there).

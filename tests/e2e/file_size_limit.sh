@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A save that passes the real program's file-size limit (ulimit -f): the system's signal must not
 # end the program. The write fails, "Not Saved" shows, nothing is left in the game folder, the
 # save window stays for another try, and Exit ends the program with code 0. (The box's reason,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared helpers of the end-to-end tests: sourced by each test script, never run on its own.
 #
 # Each test starts its own X server (Xvfb, 1280x1024, no window manager), starts the real program

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The player's main road: two scripts saved in one session, then Exit.
 #   Round 1: "Create Script" with every start value, OK into a game directory: MyScript.cfg holds
 #            exactly the expected bytes; the main window is replaced by a new one.

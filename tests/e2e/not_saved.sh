@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A failed save and its correction:
 #   OK with a directory that has no cstrike folder shows "Not Saved", writes nothing (and creates
 #   no folder), and keeps the save window open with the typed directory;

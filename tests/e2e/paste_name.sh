@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Text pasted into the name box with a middle click, from the X selection, in the real program:
 # the save window's directory "C:\Sierra\Half-Life", selected with the mouse, holds characters
 # outside the name characters, so the middle click brings one "Invalid Character" box and the

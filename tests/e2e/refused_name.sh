@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Names the game cannot run, refused by "Create Script" before anything else:
 #   "Buy" (the game's own command) and a name of 32 characters (too long for an alias) each give
 #   one "Invalid Script Name" box; no save window opens and the main window stays as it is, with

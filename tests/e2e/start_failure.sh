@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up without a usable window system: one plain sentence on standard error and exit status
 # 1, never the toolkit's abort. Then, with a display, the window's class is the one the desktop
 # entry names, so that desktops match the window to the entry.

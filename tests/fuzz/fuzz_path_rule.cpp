@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QString>

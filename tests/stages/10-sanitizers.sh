@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The whole suite once more, built by clang 14 with AddressSanitizer and UndefinedBehaviorSanitizer
 # (leaks on), warnings as errors. Any report fails the test that ran into it, and so the stage.
 # The same build holds the fuzz targets of 20-fuzz.sh, so that CI compiles the project only twice.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Bounded fuzzing: each libFuzzer target of tests/fuzz runs for FUZZ_SECONDS from its committed
 # corpus, two at a time (the machine has two cores). A crash, a leak, a sanitizer report or a
 # broken property fails the stage. New inputs go to a scratch folder; the committed corpus stays.

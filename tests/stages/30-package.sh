@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, built as a packager would from a Release build of the program alone, and
 # checked: its files, its declared dependencies, a stripped binary and the hardening flags.
 # shellcheck shell=bash

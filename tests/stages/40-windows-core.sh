@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # The script core and its tests, cross-compiled for Windows with MinGW-w64 and run under Wine: the
 # core builds and behaves the same there. The whole program for Windows needs a Qt built for it,
