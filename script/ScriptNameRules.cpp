@@ -26,10 +26,13 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+bool IsScriptNameCharacter(int code) {
+  if (code < 0 || code > 255) return false;
+  return ScriptNameCharacters.find(static_cast<char>(code)) != std::string_view::npos;
+}
+
 bool FilterScriptNameKey(int keyCode) {
-  if (keyCode == BackspaceKeyCode) return true;
-  if (keyCode < 0 || keyCode > 255) return false;
-  return ScriptNameCharacters.find(static_cast<char>(keyCode)) != std::string_view::npos;
+  return keyCode == BackspaceKeyCode || IsScriptNameCharacter(keyCode);
 }
 
 ScriptNameFault FindScriptNameFault(std::string_view name) {

@@ -10,6 +10,9 @@ inline constexpr std::string_view ScriptNameCharacters =
 
 inline constexpr int BackspaceKeyCode = 8;
 
+// Whether a character code is one of ScriptNameCharacters; codes outside 0 to 255 are not.
+bool IsScriptNameCharacter(int code);
+
 // Whether a key typed into the script name may reach it: Backspace, or a character of
 // ScriptNameCharacters. Codes outside 0 to 255 are refused.
 bool FilterScriptNameKey(int keyCode);

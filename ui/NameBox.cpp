@@ -9,10 +9,7 @@
 
 namespace {
 
-bool IsNameCharacter(QChar c) {
-  const char16_t code = c.unicode();
-  return code < 128 && ScriptNameCharacters.find(static_cast<char>(code)) != std::string_view::npos;
-}
+bool IsNameCharacter(QChar c) { return IsScriptNameCharacter(c.unicode()); }
 
 // The line edit puts its text back and reports the input as rejected whenever this finds a change
 // invalid; the player's key presses never get here with a foreign character.
