@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QMimeData>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 #include <vector>
@@ -43,6 +45,24 @@ QPalette Shared(const QPalette& colours) {
   made.push_back(complete);
   return complete;
 }
+
+// Qt 6.4's own insertion reads the first of the offered formats without looking whether there is
+// one, and crashes on a clipboard that no program owns; so the box takes the text itself.
+class GuardedTextBox : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  bool canInsertFromMimeData(const QMimeData* source) const override {
+    return source && source->hasText();
+  }
+
+  void insertFromMimeData(const QMimeData* source) override {
+    if (isReadOnly() || !canInsertFromMimeData(source)) return;
+    insertPlainText(source->text());
+    ensureCursorVisible();
+  }
+};
 
 }  // namespace
 
@@ -118,6 +138,10 @@ QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startTex
   combo->setEditText(startText);
   PaintWhiteOnBlack(combo);
   return combo;
+}
+
+QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips) {
+  return Place(new GuardedTextBox(parent), twips);
 }
 
 void SetUpInfoWindow(QWidget* window, const char* caption, TwipSize clientSize, const char* icon) {

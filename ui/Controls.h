@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -60,6 +61,11 @@ QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips);
 // An editable drop-down whose start text stands in the edit field with no item selected, white on
 // black.
 QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips);
+
+// A multi-line text box. A paste (Ctrl+V, Shift+Insert, the context menu, a middle click) or a
+// drop inserts the text it carries, verbatim, and nothing at all when it carries no text: no
+// owner of the clipboard or the selection, or only a picture.
+QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips);
 
 // What the About and Help windows share: a fixed tool window in the platform's colours, and
 // labels that wrap their caption within their size.

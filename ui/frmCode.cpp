@@ -33,7 +33,7 @@ frmCode::frmCode() : FormWindow(ToolWindowFlags) {
   resize(ToPixels(ClientSize));
   PaintWhiteOnBlack(this);
 
-  txtCode = Place(new QPlainTextEdit(this), DesignedBox);
+  txtCode = TextBox(this, DesignedBox);
   txtCode->setFont(ComicFont());
   PaintWhiteOnBlack(txtCode);
   txtCode->setReadOnly(true);

@@ -146,7 +146,7 @@ void frmMain::BuildControls() {
   Frame2 = Frame(this, "Extra", {4800, 1560, 2295, 2055});
   chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255});
   chkAdvertise = CheckBox(Frame2, "Advertise:", {120, 600, 1815, 255});
-  txtAdvertise = Place(new QPlainTextEdit(Frame2), {120, 960, 2055, 975});
+  txtAdvertise = TextBox(Frame2, {120, 960, 2055, 975});
   txtAdvertise->setFont(DialogFont());
   KeepDefaultColours(txtAdvertise);
   txtAdvertise->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

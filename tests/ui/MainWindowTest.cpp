@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <memory>
 
 #include "UiTest.h"
 #include "script/ScriptSelection.h"
@@ -318,30 +320,44 @@ TEST_F(MainWindow, NameKeysOutsideTheSetAreRefusedOneBoxEach) {
   EXPECT_EQ(name->cursorPosition(), 2);
 }
 
-// Every way text arrives in the name box without a key press. (A middle click pastes the
-// selection, which the offscreen platform lacks; it inserts through the same path as these.)
-struct TextArrival {
+// Every way data arrives in a text box without its text being typed. (A middle click pastes the
+// selection, which the offscreen platform lacks; it inserts through the same path as a paste.)
+struct Arrival {
   const char* Way;
-  void (*Deliver)(QLineEdit* name, const QString& text);
-  const char*
-      AfterValidText;  // "-2.x" delivered with the cursor after "My"; a drop goes where it lands
+  void (*Deliver)(QWidget* box, QMimeData* data);  // takes the data
+  // "-2.x" into the name box with the cursor after "My"; none where the name's key filter takes
+  // the key itself. A drop goes where it lands.
+  const char* AfterValidName;
 };
 
-const TextArrival Arrivals[] = {
+// Mouse and drop events reach a scrolling text box through its viewport.
+QWidget* MouseTarget(QWidget* box) {
+  auto* area = qobject_cast<QAbstractScrollArea*>(box);
+  return area ? area->viewport() : box;
+}
+
+const Arrival Arrivals[] = {
+    {"Ctrl+V",
+     [](QWidget* box, QMimeData* data) {
+       QApplication::clipboard()->setMimeData(data);
+       QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+     },
+     nullptr},
     {"Shift+Insert",
-     [](QLineEdit* name, const QString& text) {
-       QApplication::clipboard()->setText(text);
-       QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
+     [](QWidget* box, QMimeData* data) {
+       QApplication::clipboard()->setMimeData(data);
+       QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
      },
      "My-2.xScript"},
     {"context menu Paste",
-     [](QLineEdit* name, const QString& text) {
-       QApplication::clipboard()->setText(text);
+     [](QWidget* box, QMimeData* data) {
+       QApplication::clipboard()->setMimeData(data);
        const QPoint at(4, 4);
-       QContextMenuEvent click(QContextMenuEvent::Mouse, at, name->mapToGlobal(at));
-       QApplication::sendEvent(name, &click);
+       QWidget* target = MouseTarget(box);
+       QContextMenuEvent click(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+       QApplication::sendEvent(target, &click);
        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-       ASSERT_NE(menu, nullptr);
+       if (!menu) return;  // a disabled box has none
        for (QAction* action : menu->actions()) {
          if (action->text().startsWith("&Paste")) action->trigger();
        }
@@ -349,41 +365,98 @@ const TextArrival Arrivals[] = {
      },
      "My-2.xScript"},
     {"drop",
-     [](QLineEdit* name, const QString& text) {
-       QMimeData dragged;
-       dragged.setText(text);
-       const QPoint at(4, name->height() / 2);
-       QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-       QApplication::sendEvent(name, &enter);
-       QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-       QApplication::sendEvent(name, &drop);
+     [](QWidget* box, QMimeData* data) {
+       const std::unique_ptr<QMimeData> dragged(data);
+       const QPoint at(4, 4);
+       QWidget* target = MouseTarget(box);
+       QDragEnterEvent enter(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, {});
+       QApplication::sendEvent(target, &enter);
+       QDropEvent drop(at, Qt::CopyAction, dragged.get(), Qt::LeftButton, {});
+       QApplication::sendEvent(target, &drop);
      },
      "-2.xMyScript"},
 };
+
+QMimeData* TextData(const QString& text) {
+  auto* data = new QMimeData;
+  data->setText(text);
+  return data;
+}
 
 TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
   const ShownMessage refused{
       "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and "
       "hyphen are not allowed",
       "Invalid Character"};
-  for (const TextArrival& arrival : Arrivals) {
+  for (const Arrival& arrival : Arrivals) {
+    if (!arrival.AfterValidName) continue;
     SCOPED_TRACE(arrival.Way);
     QLineEdit* name = Main().txtScriptName;
     for (const char* foreign : {"../pasted", " ", "a;b", "x_y", "\xC3\xA9", "tab\t", "\b"}) {
       Messages.clear();
       name->setFocus();
       name->setCursorPosition(2);
-      arrival.Deliver(name, QString::fromUtf8(foreign));
+      arrival.Deliver(name, TextData(QString::fromUtf8(foreign)));
       EXPECT_EQ(Messages, std::vector<ShownMessage>{refused}) << foreign;
       EXPECT_EQ(name->text(), "MyScript") << foreign;
     }
     Messages.clear();
     name->setCursorPosition(2);
-    arrival.Deliver(name, "-2.x");
+    arrival.Deliver(name, TextData("-2.x"));
     EXPECT_TRUE(Messages.empty());
-    EXPECT_EQ(name->text(), arrival.AfterValidText);
+    EXPECT_EQ(name->text(), arrival.AfterValidName);
     Click(Main().Command2);  // New: the start name again
   }
+}
+
+// 1 MiB of 80-character lines.
+QString MegabyteOfLines() { return QString(QString(79, 'x') + '\n').repeated(13108); }
+
+// What a clipboard or a drop may hold, and what it puts into the emptied advertise box.
+struct Offer {
+  const char* What;
+  QMimeData* (*Make)();
+  QString Inserted;
+};
+
+const Offer Offers[] = {
+    {"no data (a clipboard no program owns)", [] { return new QMimeData; }, ""},
+    {"only a picture",
+     [] {
+       auto* data = new QMimeData;
+       data->setData("image/png", QByteArray("\x89PNG\r\n\x1a\n", 8));
+       return data;
+     },
+     ""},
+    {"text with control characters", [] { return TextData("gl\thf\x01 \x1b[0m;\nsee you"); },
+     "gl\thf\x01 \x1b[0m;\nsee you"},
+    {"1 MB of text", [] { return TextData(MegabyteOfLines()); }, MegabyteOfLines()},
+};
+
+// No text box ends the program whatever a paste or a drop offers; the advertise box takes text
+// verbatim and nothing else, the read-only code box takes nothing.
+TEST_F(MainWindow, TextBoxesTakeAnyClipboardOrDrop) {
+  Click(Main().cmdCreate);  // loads the code and save windows
+  frmSave& save = Forms::Load<frmSave>();
+  frmCode& code = Forms::Load<frmCode>();
+  const QString script = code.txtCode->toPlainText();
+  for (const Arrival& arrival : Arrivals) {
+    for (const Offer& offer : Offers) {
+      SCOPED_TRACE(std::string(arrival.Way) + ", " + offer.What);
+      QPlainTextEdit* advertise = Main().txtAdvertise;
+      advertise->clear();
+      advertise->setFocus();
+      arrival.Deliver(advertise, offer.Make());
+      EXPECT_EQ(advertise->toPlainText(), offer.Inserted);
+      arrival.Deliver(code.txtCode, offer.Make());
+      EXPECT_EQ(code.txtCode->toPlainText(), script);
+      save.txtDirectory->setFocus();
+      arrival.Deliver(save.txtDirectory, offer.Make());
+      Main().txtScriptName->setFocus();
+      arrival.Deliver(Main().txtScriptName, offer.Make());
+    }
+  }
+  EXPECT_TRUE(Forms::IsLoaded<frmSave>());
 }
 
 TEST_F(MainWindow, NameTakesItsCharactersAndEditingKeys) {
