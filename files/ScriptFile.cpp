@@ -4,6 +4,7 @@
 #include <QDir>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "files/FileSystem.h"
 
@@ -13,6 +14,10 @@ namespace {
 
 constexpr char ScriptFolder[] = "\\cstrike\\";
 constexpr char ScriptExtension[] = ".cfg";
+// What a script name must not hold to stay one file name in the cstrike folder, and why it is
+// refused when it does.
+constexpr std::u16string_view NotInFileNames = u"\\/:";
+constexpr char NoPlainFileName[] = "The script name is not a plain file name: it holds \\, / or :";
 // The first line end closes the text's last line; the second is the one a text line write adds.
 constexpr std::string_view FileEnding = "\r\n\r\n";
 
@@ -131,6 +136,13 @@ std::error_code WriteReplacing(fs::path target, std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<QString> FindFileNameFault(const QString& scriptName) {
+  for (QChar c : NotInFileNames) {
+    if (scriptName.contains(c)) return QString(NoPlainFileName);
+  }
+  return std::nullopt;
+}
 
 QString ScriptFilePath(const QString& directory, const QString& scriptName) {
   QString path = directory + ScriptFolder + scriptName + ScriptExtension;

@@ -10,6 +10,11 @@
 // result becomes that separator and nothing else changes.
 QString ScriptFilePath(const QString& directory, const QString& scriptName);
 
+// Why a script name cannot name a file in the cstrike folder, if it cannot: a folder separator of
+// either kind, or a colon, which Windows reads as a drive or a stream of another file. Names that
+// reach the save are checked here, so that no text of the name box puts a file elsewhere.
+std::optional<QString> FindFileNameFault(const QString& scriptName);
+
 // Writes the script text followed by two CR LF, byte for byte as given (UTF-8, no byte-order mark),
 // replacing any file at `path`. The bytes go to a temporary file with a short name in the same
 // folder, which takes the file's place in one step only once all of them are on the disk: a failure

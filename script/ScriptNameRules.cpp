@@ -31,6 +31,11 @@ bool IsScriptNameCharacter(int code) {
   return ScriptNameCharacters.find(static_cast<char>(code)) != std::string_view::npos;
 }
 
+bool HoldsOnlyScriptNameCharacters(std::string_view name) {
+  return std::ranges::all_of(
+      name, [](char c) { return IsScriptNameCharacter(static_cast<unsigned char>(c)); });
+}
+
 bool FilterScriptNameKey(int keyCode) {
   return keyCode == BackspaceKeyCode || IsScriptNameCharacter(keyCode);
 }

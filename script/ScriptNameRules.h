@@ -13,6 +13,10 @@ inline constexpr int BackspaceKeyCode = 8;
 // Whether a character code is one of ScriptNameCharacters; codes outside 0 to 255 are not.
 bool IsScriptNameCharacter(int code);
 
+// Whether every byte of a name is one of ScriptNameCharacters; a name with any other character,
+// however it reached the name box, is refused.
+bool HoldsOnlyScriptNameCharacters(std::string_view name);
+
 // Whether a key typed into the script name may reach it: Backspace, or a character of
 // ScriptNameCharacters. Codes outside 0 to 255 are refused.
 bool FilterScriptNameKey(int keyCode);

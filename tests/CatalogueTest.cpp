@@ -123,6 +123,18 @@ TEST(FilterScriptNameKey, AcceptsExactlyTheNameCharactersAndBackspace) {
   }
 }
 
+TEST(HoldsOnlyScriptNameCharacters, LooksAtEveryByteOfTheName) {
+  for (const char* name :
+       {"", "MyScript", "my.script-2", "0123456789.ABCDEFGHIJKLMNOPQRSTUVWXYZ"}) {
+    EXPECT_TRUE(HoldsOnlyScriptNameCharacters(name)) << name;
+  }
+  for (const char* name :
+       {"../escaped", "a b", "x_y", "a\\b", "C:x", "\xC3\xA9", "tab\t", "\b", "MyScript\r\n"}) {
+    EXPECT_FALSE(HoldsOnlyScriptNameCharacters(name)) << name;
+  }
+  EXPECT_FALSE(HoldsOnlyScriptNameCharacters(std::string("a\0b", 3)));
+}
+
 TEST(FindScriptNameFault, RefusesWhatTheGameCannotRun) {
   using enum ScriptNameFault;
   const std::string e2 = "\xC3\xA9";  // two bytes, one letter

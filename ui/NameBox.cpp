@@ -3,13 +3,11 @@
 
 #include <QLineEdit>
 #include <QValidator>
-#include <algorithm>
 
 #include "script/ScriptNameRules.h"
+#include "ui/Utf8.h"
 
 namespace {
-
-bool IsNameCharacter(QChar c) { return IsScriptNameCharacter(c.unicode()); }
 
 // The line edit puts its text back and reports the input as rejected whenever this finds a change
 // invalid; the player's key presses never get here with a foreign character.
@@ -17,7 +15,7 @@ class NameValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    return std::all_of(input.cbegin(), input.cend(), IsNameCharacter) ? Acceptable : Invalid;
+    return HoldsOnlyScriptNameCharacters(ToUtf8(input)) ? Acceptable : Invalid;
   }
 };
 

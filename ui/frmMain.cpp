@@ -206,8 +206,14 @@ ScriptSelection frmMain::Selection() const {
 
 namespace {
 
-// Shows why the game could not run a script of this name; false when it could.
+// Shows why no script can be made under this name; false when one can. The name box keeps typed,
+// pasted and dropped text to the name characters, but text can reach it past them (an assistive
+// tool sets it whole), so the whole name is looked at here.
 bool RefuseName(const std::string& name) {
+  if (!HoldsOnlyScriptNameCharacters(name)) {
+    ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle);
+    return true;
+  }
   switch (FindScriptNameFault(name)) {
     case ScriptNameFault::None:
       return false;

@@ -50,7 +50,9 @@ void frmSave::cmdOK_Click() {
   const QString name = Forms::Load<frmMain>().txtScriptName->text();
   const QString path = ScriptFilePath(directory, name);
   const std::string& text = Forms::Load<frmCode>().Text();
-  if (const std::optional<QString> reason = WriteScriptFile(path, text)) {
+  std::optional<QString> reason = FindFileNameFault(name);
+  if (!reason) reason = WriteScriptFile(path, text);
+  if (reason) {
     // Nothing was written; the window stays open with the typed directory to correct.
     ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, SaveFailedTitle);
     return;

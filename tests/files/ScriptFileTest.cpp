@@ -37,6 +37,17 @@ TEST(ScriptFilePath, OnlyBackslashesBecomeTheSeparator) {
   }
 }
 
+TEST(FindFileNameFault, RefusesEveryNameThatIsNoPlainFileName) {
+  for (const char* name : {"", "MyScript", "..", ".", " x ", "d\xC3\xA9j\xC3\xA0", "a;b"}) {
+    EXPECT_EQ(FindFileNameFault(QString::fromUtf8(name)), std::nullopt) << name;
+  }
+  for (const char* name : {"../escaped", "..\\escaped", "/etc/x", "a/b", "C:x", "x:", "\\\\host"}) {
+    EXPECT_EQ(FindFileNameFault(QString::fromUtf8(name)).value_or("none").toStdString(),
+              "The script name is not a plain file name: it holds \\, / or :")
+        << name;
+  }
+}
+
 void WriteBytes(const fs::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
 }

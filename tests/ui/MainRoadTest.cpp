@@ -200,6 +200,36 @@ TEST_F(MainRoad, MissingCstrikeFolderThenCorrectedDirectory) {
   EXPECT_EQ(Messages.back().Title, "Finished");
 }
 
+// Text that reaches the name box past its filters, as an assistive tool sets it: "Create Script"
+// refuses it whole and composes nothing; set after "Create Script", the save refuses it and every
+// file stays as it was.
+TEST_F(MainRoad, NameSetPastTheFiltersNeverLeavesCstrike) {
+  Main().txtScriptName->setText("../escaped");
+  Messages.clear();  // the box's own refusal of the text; it stays in the box all the same
+  Click(Main().cmdCreate);
+  EXPECT_EQ(
+      Messages,
+      (std::vector<ShownMessage>{{"Invalid Character:\r\nSpaces and characters other than numbers, "
+                                  "letters, period, and hyphen are not allowed",
+                                  "Invalid Character"}}));
+  EXPECT_FALSE(Forms::IsLoaded<frmCode>());
+
+  Main().txtScriptName->setText("MyScript");
+  Click(Main().cmdCreate);
+  Main().txtScriptName->setText("../escaped");
+  Messages.clear();
+  SaveTo(game.path());
+  const ShownMessage notSaved{
+      "Your Command Menu Could Not Be Saved To:\r\n" + game.path() +
+          "/cstrike/../escaped.cfg\r\nThe script name is not a plain file "
+          "name: it holds \\, / or :\r\nCheck The Directory And Press OK Again.",
+      "Not Saved"};
+  EXPECT_EQ(Messages, std::vector<ShownMessage>{notSaved});
+  EXPECT_EQ(Entries(game.path()), QStringList{"cstrike"});
+  EXPECT_TRUE(Entries(Cstrike()).isEmpty());
+  EXPECT_TRUE(Forms::Load<frmSave>().isVisible());
+}
+
 TEST_F(MainRoad, SavingAgainReplacesTheFile) {
   QFile old(ScriptPath("MyScript"));
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
