@@ -28,6 +28,7 @@ SAVE_TITLE='Cstrike Direcotry'
 NAME_BOX=(158 89)       # txtScriptName 8,80 305x19
 CREATE_BUTTON=(396 88)  # "Create Script" 320,80 153x17
 EXIT_BUTTON=(412 260)   # "Exit" 352,248 121x25
+ADVERTISE_BOX=(396 200) # txtAdvertise 328,168 137x65
 DIRECTORY_BOX=(92 25)   # txtDirectory 8,16 169x19
 OK_BUTTON=(192 24)      # "OK" 176,16 33x17
 
@@ -82,8 +83,8 @@ e2e_begin() {
   APP=$1
   [[ -x "$APP" ]] || fail "program not found or not executable: $APP"
   local tool
-  for tool in Xvfb xdotool xprop xwininfo timeout; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils)"
+  for tool in Xvfb xdotool xprop xwininfo xclip timeout; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils xclip)"
   done
   trap e2e_cleanup EXIT
   trap 'exit 130' INT
@@ -260,6 +261,40 @@ wait_focus() {
 # Gives the keyboard focus to a window; there is no window manager to do it.
 focus() {
   timeout "$E2E_TIMEOUT" xdotool windowfocus --sync "$1" || fail "could not give the focus to window $1"
+}
+
+# What the X clipboard and the primary selection hold. Each owner is an xclip that stays until it
+# is killed or another client takes the selection over; a killed owner leaves the selection with
+# no owner at all, as a program that copied and then quit does.
+clipboard_owner() {
+  local selection=$1 target=$2 source=$3
+  xclip -quiet -selection "$selection" -t "$target" -i "$source" </dev/null >/dev/null 2>&1 &
+  local owner=$! deadline=$((SECONDS + E2E_TIMEOUT))
+  until xclip -o -selection "$selection" -t TARGETS 2>/dev/null | grep -qx "$target"; do
+    ((SECONDS < deadline)) || fail "xclip did not take the $selection selection"
+    sleep "$E2E_POLL"
+  done
+  echo "$owner"
+}
+
+# Leaves the clipboard and the primary selection with no owner.
+selections_without_owner() {
+  local selection owner
+  printf 'gone' >"$E2E_WORK/gone.txt"
+  for selection in clipboard primary; do
+    owner=$(clipboard_owner "$selection" UTF8_STRING "$E2E_WORK/gone.txt")
+    kill "$owner"
+    while kill -0 "$owner" 2>/dev/null; do sleep "$E2E_POLL"; done
+  done
+}
+
+# Has both selections offered as a PNG picture only, by owners that stay until the test ends.
+selections_picture_only() {
+  local selection
+  printf '\x89PNG\r\n\x1a\n' >"$E2E_WORK/picture.png"
+  for selection in clipboard primary; do
+    clipboard_owner "$selection" image/png "$E2E_WORK/picture.png" >/dev/null
+  done
 }
 
 # Clicks at window-relative pixels.
