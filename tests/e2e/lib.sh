@@ -265,35 +265,34 @@ focus() {
 
 # What the X clipboard and the primary selection hold. Each owner is an xclip that stays until it
 # is killed or another client takes the selection over; a killed owner leaves the selection with
-# no owner at all, as a program that copied and then quit does.
+# no owner at all, as a program that copied and then quit does. Sets OWNER to its process id.
 clipboard_owner() {
-  local selection=$1 target=$2 source=$3
+  local selection=$1 target=$2 source=$3 deadline=$((SECONDS + E2E_TIMEOUT))
   xclip -quiet -selection "$selection" -t "$target" -i "$source" </dev/null >/dev/null 2>&1 &
-  local owner=$! deadline=$((SECONDS + E2E_TIMEOUT))
+  OWNER=$!
   until xclip -o -selection "$selection" -t TARGETS 2>/dev/null | grep -qx "$target"; do
     ((SECONDS < deadline)) || fail "xclip did not take the $selection selection"
     sleep "$E2E_POLL"
   done
-  echo "$owner"
 }
 
 # Leaves the clipboard and the primary selection with no owner.
 selections_without_owner() {
-  local selection owner
+  local selection
   printf 'gone' >"$E2E_WORK/gone.txt"
   for selection in clipboard primary; do
-    owner=$(clipboard_owner "$selection" UTF8_STRING "$E2E_WORK/gone.txt")
-    kill "$owner"
-    while kill -0 "$owner" 2>/dev/null; do sleep "$E2E_POLL"; done
+    clipboard_owner "$selection" UTF8_STRING "$E2E_WORK/gone.txt"
+    kill "$OWNER"
+    wait "$OWNER" 2>/dev/null || true
   done
 }
 
-# Has both selections offered as a PNG picture only, by owners that stay until the test ends.
+# Has both selections offered as a PNG picture only, by owners that stay until another takes over.
 selections_picture_only() {
   local selection
   printf '\x89PNG\r\n\x1a\n' >"$E2E_WORK/picture.png"
   for selection in clipboard primary; do
-    clipboard_owner "$selection" image/png "$E2E_WORK/picture.png" >/dev/null
+    clipboard_owner "$selection" image/png "$E2E_WORK/picture.png"
   done
 }
 
