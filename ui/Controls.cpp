@@ -107,9 +107,12 @@ QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips) {
 }
 
 // Without a completer the combo neither completes a typed text nor matches it to an item in
-// another letter case, so "ak47" stays "ak47" whatever the player presses afterwards.
-QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips) {
+// another letter case, so "ak47" stays "ak47" whatever the player presses afterwards. The font
+// comes before the items: a later one would lay out every item of the list again.
+QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips,
+                 double points) {
   auto* combo = Place(new QComboBox(parent), twips);
+  combo->setFont(ComicFont(points));
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);

@@ -58,8 +58,9 @@ QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips);
 QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips);
 
 // An editable drop-down whose start text stands in the edit field with no item selected, white on
-// black.
-QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips);
+// black, in the design's font at the given size.
+QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips,
+                 double points = ComicSmallPoints);
 
 // What the About and Help windows share: a fixed tool window in the platform's colours, and
 // labels that wrap their caption within their size.
