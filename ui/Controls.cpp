@@ -34,14 +34,18 @@ QPalette Complete(const QPalette& colours) {
 // One palette for each set of colours the windows use. Qt's styles key their pixmap cache on a
 // palette's identity, and those keys stay for good: a window rebuilt with palettes of its own (the
 // main window at every "Create Script" and "New") would add a few KiB of keys each time.
-// Palettes compare by their colours alone, so a look already made is found without completing.
 QPalette Shared(const QPalette& colours) {
   static std::vector<QPalette> made;  // a handful: one per look
+  // Most widgets already hold, or inherit, the colours of a palette made before: found at once.
   for (const QPalette& palette : made) {
     if (palette == colours) return palette;
   }
-  made.push_back(Complete(colours));
-  return made.back();
+  const QPalette complete = Complete(colours);
+  for (const QPalette& palette : made) {
+    if (palette == complete) return palette;
+  }
+  made.push_back(complete);
+  return complete;
 }
 
 }  // namespace
