@@ -17,6 +17,8 @@ namespace {
 // line; fontconfig answers the name with its metric twin, Liberation Sans.
 constexpr const char* DialogFamily = "Arial";
 constexpr int DialogPoints = 8;
+// The widget classes the program shows in the platform's font: context menus and message boxes.
+constexpr const char* PlatformFontClasses[] = {"QMenu", "QMessageBox"};
 
 // The colours with every role of every group set, so that the palette no longer takes anything
 // from the parent's: a widget then keeps the very palette it is given instead of a fresh copy.
@@ -61,6 +63,14 @@ QFont DialogFont() {
   QFont font(DialogFamily);
   font.setPointSize(DialogPoints);
   return font;
+}
+
+void UseDesignFont() {
+  for (const char* widgetClass : PlatformFontClasses) {
+    QApplication::setFont(QApplication::font(widgetClass), widgetClass);
+  }
+  // QApplication::setFont would also drop the fonts the platform gives its own widget classes.
+  QGuiApplication::setFont(ComicFont());
 }
 
 void PaintWhiteOnBlack(QWidget* widget) {

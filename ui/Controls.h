@@ -26,6 +26,11 @@ QFont ComicFont(double points = ComicSmallPoints);
 // The dialog font, for the controls and windows the design gives no font of their own.
 QFont DialogFont();
 
+// Makes the design's font the application's, before any window is made: a control then lays out
+// its text once, in the font it shows, and no other face is loaded. The toolkit's own menus and
+// message boxes keep the platform's font.
+void UseDesignFont();
+
 // Black background and white text, as the main, code and save windows draw their controls.
 void PaintWhiteOnBlack(QWidget* widget);
 
