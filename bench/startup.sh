@@ -5,7 +5,8 @@
 # window's content made the plainest way. For each: time from process start to the first painted
 # pixels of the first window, the processor time used by then, and peak resident memory once
 # started. The three run interleaved, each run in the next order of a rotation, so that a noisy
-# machine weighs on all alike.
+# machine weighs on all alike. Where valgrind is installed, callgrind then counts each one's
+# instructions to its first paint, all threads together: a figure that load does not move.
 #   bench/startup.sh [BUILD_DIR [RUNS]]     (defaults: build, 21)
 # Needs Xvfb and a build with the bench targets (bare_window, content_floor, first_paint) and
 # vezuvazov.
@@ -69,6 +70,19 @@ for i in $(seq 0 $((runs - 1))); do
   done
 done
 
+# The first paint ends the first flush of a window's backing store.
+instructions() {  # NAME PROGRAM
+  local out=$work/callgrind-$1 pid
+  mkdir -p "$out"
+  valgrind --tool=callgrind --dump-after='QWidgetRepaintManager::paintAndFlush*' \
+    --callgrind-out-file="$out/cg.%p" "$2" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 600); do compgen -G "$out/cg.*.1" >/dev/null && break; sleep 0.1; done
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
+  echo "instructions=$(sed -n 's/^totals: //p' "$out"/cg.*.1 2>/dev/null | head -n 1)" >>"$work/out/$1"
+}
+
 median() {  # FILE FIELD
   sed -n "s/.*$2=\([0-9.]*\).*/\1/p" "$1" | sort -g |
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
@@ -98,3 +112,7 @@ row() {  # TITLE FIELD UNIT DIVISOR BARE_TARGET
 row "start to first paint" first_paint_ms ms 1 "$bare_limit"
 row "processor time to first paint" cpu_ms ms 1 ""
 row "peak resident memory" peak_rss_kib MiB 1024 "$memory_limit"
+if command -v valgrind >/dev/null; then
+  for name in "${names[@]}"; do instructions "$name" "${path[$name]}"; done
+  row "instructions to first paint (callgrind)" instructions M 1000000 ""
+fi
