@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "ui/Controls.h"
 #include "ui/Forms.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: window_shots FOLDER\n");
     return 2;
   }
+  UseDesignFont();  // as the program starts
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.exists() && !QDir().mkpath(folder.path())) return 1;
   const bool all = Shoot<frmMain>(folder, "frmMain") && Shoot<frmCode>(folder, "frmCode") &&

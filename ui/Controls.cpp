@@ -19,6 +19,8 @@ namespace {
 // line; fontconfig answers the name with its metric twin, Liberation Sans.
 constexpr const char* DialogFamily = "Arial";
 constexpr int DialogPoints = 8;
+// The widget classes the program shows in the platform's font: context menus and message boxes.
+constexpr const char* PlatformFontClasses[] = {"QMenu", "QMessageBox"};
 
 // The colours with every role of every group set, so that the palette no longer takes anything
 // from the parent's: a widget then keeps the very palette it is given instead of a fresh copy.
@@ -38,6 +40,10 @@ QPalette Complete(const QPalette& colours) {
 // main window at every "Create Script" and "New") would add a few KiB of keys each time.
 QPalette Shared(const QPalette& colours) {
   static std::vector<QPalette> made;  // a handful: one per look
+  // Most widgets already hold, or inherit, the colours of a palette made before: found at once.
+  for (const QPalette& palette : made) {
+    if (palette == colours) return palette;
+  }
   const QPalette complete = Complete(colours);
   for (const QPalette& palette : made) {
     if (palette == complete) return palette;
@@ -77,6 +83,14 @@ QFont DialogFont() {
   QFont font(DialogFamily);
   font.setPointSize(DialogPoints);
   return font;
+}
+
+void UseDesignFont() {
+  for (const char* widgetClass : PlatformFontClasses) {
+    QApplication::setFont(QApplication::font(widgetClass), widgetClass);
+  }
+  // QApplication::setFont would also drop the fonts the platform gives its own widget classes.
+  QGuiApplication::setFont(ComicFont());
 }
 
 void PaintWhiteOnBlack(QWidget* widget) {
@@ -127,9 +141,12 @@ QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips) {
 }
 
 // Without a completer the combo neither completes a typed text nor matches it to an item in
-// another letter case, so "ak47" stays "ak47" whatever the player presses afterwards.
-QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips) {
+// another letter case, so "ak47" stays "ak47" whatever the player presses afterwards. The font
+// comes before the items: a later one would lay out every item of the list again.
+QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips,
+                 double points) {
   auto* combo = Place(new QComboBox(parent), twips);
+  combo->setFont(ComicFont(points));
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);

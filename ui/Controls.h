@@ -27,6 +27,11 @@ QFont ComicFont(double points = ComicSmallPoints);
 // The dialog font, for the controls and windows the design gives no font of their own.
 QFont DialogFont();
 
+// Makes the design's font the application's, before any window is made: a control then lays out
+// its text once, in the font it shows, and no other face is loaded. The toolkit's own menus and
+// message boxes keep the platform's font.
+void UseDesignFont();
+
 // Black background and white text, as the main, code and save windows draw their controls.
 void PaintWhiteOnBlack(QWidget* widget);
 
@@ -59,8 +64,9 @@ QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips);
 QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips);
 
 // An editable drop-down whose start text stands in the edit field with no item selected, white on
-// black.
-QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips);
+// black, in the design's font at the given size.
+QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips,
+                 double points = ComicSmallPoints);
 
 // A multi-line text box. A paste (Ctrl+V, Shift+Insert, the context menu, a middle click) or a
 // drop inserts the text it carries, verbatim, and nothing at all when it carries no text: no

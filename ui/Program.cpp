@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "ui/Controls.h"
 #include "ui/Forms.h"
 #include "ui/frmMain.h"
 
@@ -10,6 +11,7 @@ namespace Program {
 
 void Start() {
   QApplication::setQuitOnLastWindowClosed(false);
+  UseDesignFont();
   Forms::Show<frmMain>();
 }
 

@@ -156,8 +156,8 @@ void frmMain::BuildControls() {
   // The home page address on the first line and an empty second line.
   txtAdvertise->setPlainText(FromUtf8(HomePageAddress) + '\n');
 
-  comBind = Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465});
-  comBind->setFont(ComicFont(BindKeyPoints));
+  comBind =
+      Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465}, BindKeyPoints);
 
   cmdCode = Button(this, "View Code", {120, 3720, 1335, 375});
   Command2 = Button(this, "New", {1440, 3720, 1095, 375});

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -202,6 +203,13 @@ TEST_F(MainWindow, FontsAndColours) {
   }
   EXPECT_DOUBLE_EQ(m.comBind->font().pointSizeF(), 12);
   EXPECT_NE(QFontInfo(m.txtAdvertise->font()).family(), "Comic Neue");
+  // The design's font is the application's; the toolkit's menus and message boxes keep their own.
+  QMenu menu;
+  QMessageBox box;
+  for (QWidget* w : std::initializer_list<QWidget*>{&menu, &box}) {
+    w->ensurePolished();  // as before it shows: the class fonts apply from then on
+    EXPECT_NE(QFontInfo(w->font()).family(), "Comic Neue") << w->metaObject()->className();
+  }
   EXPECT_EQ(m.txtScriptName->palette().color(QPalette::Base), QColor(Qt::black));
   EXPECT_EQ(m.txtScriptName->palette().color(QPalette::Text), QColor(Qt::white));
   EXPECT_EQ(m.chkArmor->palette().color(QPalette::WindowText), QColor(Qt::white));
