@@ -52,9 +52,11 @@ void frmSave::cmdOK_Click() {
   const std::string& text = Forms::Load<frmCode>().Text();
   if (const std::optional<QString> reason = WriteScriptFile(path, text)) {
     // Nothing was written; the window stays open with the typed directory to correct.
-    ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, SaveFailedTitle);
+    ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, SaveFailedTitle,
+                   txtDirectory);
     return;
   }
   Forms::Unload<frmSave>();
-  ShowMessageBox(FinishedText + FromUtf8(SiteAddress), FinishedTitle);
+  // This window is gone: the player goes on in the main window.
+  ShowMessageBox(FinishedText + FromUtf8(SiteAddress), FinishedTitle, &Forms::Load<frmMain>());
 }
