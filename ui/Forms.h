@@ -71,7 +71,8 @@ bool IsLoaded() {
   return slot && !slot->IsUnloaded();
 }
 
-// Gives the input focus to a shown form.
+// Brings a shown form to the front, above any window shown before it that is yet to appear, and
+// gives it the input focus (to its focus proxy where it has one).
 void Focus(FormWindow& form);
 
 // Unloads every loaded form and destroys it now: at the program's end, and between test cases.
