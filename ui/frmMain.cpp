@@ -37,13 +37,27 @@ namespace {
 constexpr const char* Caption = "Vezuvazov v1.0";
 constexpr TwipSize ClientSize{7230, 4140};
 constexpr const char* TitlePicture = ":/assets/title.jpg";
-constexpr const char* Icon = ":/assets/frmMain.ico";
+constexpr const char* Icon = ":/assets/frmMain";
 constexpr double BindKeyPoints = 12;
 
 constexpr const char* StartScriptName = "MyScript";
 constexpr const char* StartPrimary = "Primary Weapon";
 constexpr const char* StartSecondary = "Secondary Weapon";
 constexpr const char* StartBindKey = "Bind To Key:";
+
+// What a screen reader says of the controls whose captions or values do not say it.
+constexpr Accessible TitleSaid{"Vezuvazov, Counter-Strike Buy Script Maker"};
+constexpr Accessible ScriptNameSaid{"Your Script Name"};
+constexpr Accessible PrimarySaid{"Primary Weapon"};
+constexpr Accessible SecondarySaid{"Secondary Weapon"};
+constexpr Accessible BindKeySaid{"Bind To Key",
+                                 "The key that buys your whole loadout in the game."};
+constexpr const char* AnnounceDescription =
+    "Tells your team in the chat which primary weapon you bought, once, when the game runs the "
+    "script.";
+constexpr Accessible AdvertiseSaid{
+    "Advertise Text",
+    "Said to everyone in the chat, once, when the game runs the script, if Advertise is ticked."};
 
 constexpr const char* EmptyNameText = "You Did Not Enter A Script Name.\r\nPlease Do So.";
 constexpr const char* EmptyNameTitle = "Invalid Information";
@@ -96,7 +110,7 @@ std::optional<int> TypedCharacter(const QKeyEvent& key) {
 
 frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
   setWindowTitle(Caption);
-  setWindowIcon(QIcon(Icon));
+  setWindowIcon(WindowIcon(Icon));
   setFixedSize(ToPixels(ClientSize));
   setFont(ComicFont());
   PaintBlackWindow(this);
@@ -113,15 +127,12 @@ frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
 }
 
 void frmMain::BuildControls() {
-  picTitle = Place(new QLabel(this), {120, 0, 7095, 975});
-  picTitle->setPixmap(QPixmap(TitlePicture));
-  picTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picTitle = PictureBox(this, TitlePicture, {120, 0, 7095, 975}, TitleSaid);
   picTitle->setFocusPolicy(Qt::StrongFocus);
   picTitle->setAutoFillBackground(true);
 
   Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
-  txtScriptName = Place(new QLineEdit(StartScriptName, this), {120, 1200, 4575, 285});
-  PaintWhiteOnBlack(txtScriptName);
+  txtScriptName = TextBox(this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid);
   txtScriptName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
   // Keys reach the box only through the name filter, never through an input method.
   txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -131,8 +142,10 @@ void frmMain::BuildControls() {
   cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
 
   fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});
-  comPrimary = Combo(fraBuy, ItemList(PrimaryItems), StartPrimary, {120, 360, 2175, 345});
-  comSecondary = Combo(fraBuy, ItemList(SecondaryItems), StartSecondary, {120, 840, 2175, 345});
+  comPrimary =
+      Combo(fraBuy, ItemList(PrimaryItems), StartPrimary, {120, 360, 2175, 345}, PrimarySaid);
+  comSecondary =
+      Combo(fraBuy, ItemList(SecondaryItems), StartSecondary, {120, 840, 2175, 345}, SecondarySaid);
 
   Frame1 = Frame(this, "Equipment", {2760, 1560, 1935, 2055});
   chkArmor = CheckBox(Frame1, "Kevlar", {120, 240, 855, 255});
@@ -144,9 +157,11 @@ void frmMain::BuildControls() {
   chkNightVision = CheckBox(Frame1, "Night Vision", {120, 1680, 1575, 255});
 
   Frame2 = Frame(this, "Extra", {4800, 1560, 2295, 2055});
-  chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255});
+  chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255}, AnnounceDescription);
   chkAdvertise = CheckBox(Frame2, "Advertise:", {120, 600, 1815, 255});
   txtAdvertise = Place(new QPlainTextEdit(Frame2), {120, 960, 2055, 975});
+  // Unnamed, the box is read out by the caption of its frame.
+  Describe(txtAdvertise, AdvertiseSaid);
   txtAdvertise->setFont(DialogFont());
   KeepDefaultColours(txtAdvertise);
   txtAdvertise->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -156,7 +171,7 @@ void frmMain::BuildControls() {
   // The home page address on the first line and an empty second line.
   txtAdvertise->setPlainText(FromUtf8(HomePageAddress) + '\n');
 
-  comBind = Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465});
+  comBind = Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465}, BindKeySaid);
   comBind->setFont(ComicFont(BindKeyPoints));
 
   cmdCode = Button(this, "View Code", {120, 3720, 1335, 375});

@@ -19,6 +19,9 @@ namespace {
 constexpr const char* Caption = "Cstrike Direcotry";
 constexpr TwipSize ClientSize{3165, 585};
 constexpr const char* StartDirectory = "C:\\Sierra\\Half-Life";
+constexpr Accessible DirectorySaid{
+    "Your Half-Life Directory",
+    "The folder Half-Life is installed in; the script is saved into its cstrike folder."};
 
 constexpr const char* FinishedText =
     "Your Command Menu Has Been Created.\r\nPlease Visit Didadura for more Programs Like These at ";
@@ -36,8 +39,7 @@ frmSave::frmSave() : FormWindow(ToolWindowFlags) {
   PaintWhiteOnBlack(this);
 
   Label1 = Place(new QLabel("Your Half-Life  Directory:", this), {120, 0, 2055, 255});
-  txtDirectory = Place(new QLineEdit(StartDirectory, this), {120, 240, 2535, 285});
-  PaintWhiteOnBlack(txtDirectory);
+  txtDirectory = TextBox(this, StartDirectory, {120, 240, 2535, 285}, DirectorySaid);
   // Whoever gives this window the focus means the directory box.
   setFocusProxy(txtDirectory);
   cmdOK = Button(this, "OK", {2640, 240, 495, 255});
