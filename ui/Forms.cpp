@@ -19,8 +19,8 @@ constexpr const char* WaylandPlatform = "wayland";
 bool CanRaiseWindows() { return !QGuiApplication::platformName().startsWith(WaylandPlatform); }
 
 // Brings a shown form to the front and makes it the active window; where that cannot be asked for,
-// by mapping it anew. Its focus proxy, if it has one, gets the keyboard focus.
-void BringToFront(QWidget* form) {
+// by mapping it anew. The control, if given, gets the keyboard focus.
+void BringToFront(QWidget* form, QWidget* control) {
   if (CanRaiseWindows()) {
     form->raise();
     form->activateWindow();
@@ -28,7 +28,7 @@ void BringToFront(QWidget* form) {
     form->hide();
     form->show();
   }
-  if (QWidget* proxy = form->focusProxy()) proxy->setFocus(Qt::ActiveWindowFocusReason);
+  if (control) control->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // Brings a form to the front again once a window shown after it has appeared on screen: a window
@@ -36,14 +36,15 @@ void BringToFront(QWidget* form) {
 // completes.
 class RefocusWhenExposed : public QObject {
  public:
-  RefocusWhenExposed(QWindow* appearing, QWidget* form) : QObject(appearing), form_(form) {
+  RefocusWhenExposed(QWindow* appearing, QWidget* form, QWidget* control)
+      : QObject(appearing), form_(form), control_(control) {
     appearing->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-      if (form_ && form_->isVisible()) BringToFront(form_);
+      if (form_ && form_->isVisible()) BringToFront(form_, control_);
       watched->removeEventFilter(this);
       deleteLater();
     }
@@ -52,6 +53,7 @@ class RefocusWhenExposed : public QObject {
 
  private:
   QPointer<QWidget> form_;
+  QPointer<QWidget> control_;
 };
 
 // Every kind of form that has loaded, with its instance while it lives.
@@ -84,16 +86,16 @@ namespace Forms {
 
 QPointer<FormWindow>& Slot(std::type_index form) { return Registry()[form]; }
 
-void Focus(FormWindow& form) {
+void Focus(FormWindow& form, QWidget* control) {
   bool coming = false;
   for (QWidget* other : QApplication::topLevelWidgets()) {
     QWindow* window = other->windowHandle();
     if (other == &form || !other->isVisible() || !window || window->isExposed()) continue;
-    new RefocusWhenExposed(window, &form);
+    new RefocusWhenExposed(window, &form, control);
     coming = true;
   }
   // Mapped anew now, the form would still go under a window that is yet to appear.
-  if (CanRaiseWindows() || !coming) BringToFront(&form);
+  if (CanRaiseWindows() || !coming) BringToFront(&form, control);
 }
 
 void Unload(QPointer<FormWindow>& slot) {

@@ -72,8 +72,8 @@ bool IsLoaded() {
 }
 
 // Brings a shown form to the front, above any window shown before it that is yet to appear, and
-// gives it the input focus (to its focus proxy where it has one).
-void Focus(FormWindow& form);
+// gives it the input focus: to the control, if one is given, or where the form had it.
+void Focus(FormWindow& form, QWidget* control = nullptr);
 
 // Unloads every loaded form and destroys it now: at the program's end, and between test cases.
 void UnloadAll();

@@ -249,7 +249,7 @@ void frmMain::cmdCreate_Click() {
   // A fresh main window with every start value; this one is gone once the click is handled.
   Forms::Unload<frmMain>();
   Forms::Show<frmMain>();
-  Forms::Focus(save);
+  Forms::Focus(save, save.txtDirectory);
 }
 
 void frmMain::txtScriptName_KeyPress(int& KeyAscii) {

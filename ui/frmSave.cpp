@@ -40,8 +40,6 @@ frmSave::frmSave() : FormWindow(ToolWindowFlags) {
 
   Label1 = Place(new QLabel("Your Half-Life  Directory:", this), {120, 0, 2055, 255});
   txtDirectory = TextBox(this, StartDirectory, {120, 240, 2535, 285}, DirectorySaid);
-  // Whoever gives this window the focus means the directory box.
-  setFocusProxy(txtDirectory);
   cmdOK = Button(this, "OK", {2640, 240, 495, 255});
   setTabOrder(txtDirectory, cmdOK);
   ShareColours(this);
