@@ -3,9 +3,14 @@
 # Builds the image assets of Vezuvazov (by Didadura) from drawing primitives:
 #   title.jpg      469x60 progressive JPEG banner
 #   about.jpg      300x300 baseline JPEG for the About window
+#   title@2x.jpg   the same two pictures drawn at twice the size, for screens scaled to 150 % or
+#   about@2x.jpg   more: 938x120 and 600x600
 #   frmMain.ico    window icons, each holding 48x48, 32x32 and 16x16 images
 #   frmAbout.ico   at 16 colours (4 bits per pixel) with a 1-bit transparency mask
 #   frmHelp.ico
+#   frmMain-64.png the window icons' drawing at twice the two larger sizes, for the same screens:
+#   frmMain-96.png 64x64 and 96x96, 16 colours with on/off transparency (and the same for frmAbout
+#                  and frmHelp)
 #   icon-16.png    the program's icon in the desktop's icon theme: frmMain.ico's three images
 #   icon-32.png    as 16-colour PNGs with on/off transparency
 #   icon-48.png
@@ -38,82 +43,97 @@ done
 tmp="$(mktemp -d)"
 trap 'rm -rf -- "$tmp"' EXIT
 
+# The pictures are drawn at a scale k (1, or 2 for their twice-as-large versions): every length of
+# the drawing is multiplied by k, so that both come from the same primitives.
+
 # Gradient used as a tile to paint gold-to-red lettering. Rows 0-11 light,
-# 12-39 the gradient, below that dark red; width is the image width.
-text_fill() { # width file
-    "$IM" \( -size "$1"x12 xc:'#fff6d0' \) \
-          \( -size "$1"x14 gradient:'#fff6d0'-'#ffb000' \) \
-          \( -size "$1"x14 gradient:'#ffb000'-'#c02800' \) \
-          \( -size "$1"x280 xc:'#c02800' \) -append "$2"
+# 12-39 the gradient, below that dark red (rows times k); width is the image width.
+text_fill() { # width file k
+    local k=$3
+    "$IM" \( -size "$1"x$((12 * k)) xc:'#fff6d0' \) \
+          \( -size "$1"x$((14 * k)) gradient:'#fff6d0'-'#ffb000' \) \
+          \( -size "$1"x$((14 * k)) gradient:'#ffb000'-'#c02800' \) \
+          \( -size "$1"x$((280 * k)) xc:'#c02800' \) -append "$2"
 }
 
 # ---------------------------------------------------------------- title.jpg
-make_title() {
-    local W=469 H=60 T='Vezuvazov'
-    text_fill "$W" "$tmp/title-fill.png"
+make_title() { # k file
+    local k=$1 file=$2 W=$((469 * $1)) H=$((60 * $1)) T='Vezuvazov'
+    text_fill "$W" "$tmp/title-fill.png" "$k"
     # Dark red on the left fading to black on the right, darker towards the bottom.
     "$IM" \( -size "${H}x${W}" gradient:'#4a0c00'-'#0a0000' -rotate -90 \) \
           \( -size "${W}x${H}" gradient:'#ffffff'-'#505050' \) \
           -compose multiply -composite \
-          \( -size "${W}x${H}" xc:none -font "$SANS_BOLD" -pointsize 38 \
-             -fill black -annotate +66+42 "$T" -blur 0x2 \) -compose over -composite \
-          \( -size "${W}x${H}" xc:none -font "$SANS_BOLD" -pointsize 38 \
-             -fill '#3a0800' -stroke '#3a0800' -strokewidth 3 -annotate +64+40 "$T" \) -composite \
-          -font "$SANS_BOLD" -pointsize 38 -tile "$tmp/title-fill.png" -annotate +64+40 "$T" +tile \
-          -fill none -stroke '#ff7a00' -strokewidth 2 -draw 'circle 30,30 30,10' \
-          -stroke '#ffb040' -strokewidth 2 \
-          -draw 'line 30,4 30,16 line 30,44 30,56 line 4,30 16,30 line 44,30 56,30' \
-          -stroke none -fill '#ff2000' -draw 'circle 30,30 30,27' \
-          -stroke '#ff7a00' -strokewidth 1 -draw 'line 318,12 318,48' -stroke none \
-          -font "$SANS" -pointsize 13 -fill '#ffd9a0' \
-          -annotate +328+27 'Counter-Strike' -annotate +328+44 'Buy Script Maker' \
+          \( -size "${W}x${H}" xc:none -font "$SANS_BOLD" -pointsize $((38 * k)) \
+             -fill black -annotate +$((66 * k))+$((42 * k)) "$T" -blur 0x$((2 * k)) \) \
+          -compose over -composite \
+          \( -size "${W}x${H}" xc:none -font "$SANS_BOLD" -pointsize $((38 * k)) \
+             -fill '#3a0800' -stroke '#3a0800' -strokewidth $((3 * k)) \
+             -annotate +$((64 * k))+$((40 * k)) "$T" \) -composite \
+          -font "$SANS_BOLD" -pointsize $((38 * k)) -tile "$tmp/title-fill.png" \
+          -annotate +$((64 * k))+$((40 * k)) "$T" +tile \
+          -fill none -stroke '#ff7a00' -strokewidth $((2 * k)) \
+          -draw "circle $((30 * k)),$((30 * k)) $((30 * k)),$((10 * k))" \
+          -stroke '#ffb040' -strokewidth $((2 * k)) \
+          -draw "line $((30 * k)),$((4 * k)) $((30 * k)),$((16 * k)) line $((30 * k)),$((44 * k)) $((30 * k)),$((56 * k)) line $((4 * k)),$((30 * k)) $((16 * k)),$((30 * k)) line $((44 * k)),$((30 * k)) $((56 * k)),$((30 * k))" \
+          -stroke none -fill '#ff2000' -draw "circle $((30 * k)),$((30 * k)) $((30 * k)),$((27 * k))" \
+          -stroke '#ff7a00' -strokewidth $((1 * k)) \
+          -draw "line $((318 * k)),$((12 * k)) $((318 * k)),$((48 * k))" -stroke none \
+          -font "$SANS" -pointsize $((13 * k)) -fill '#ffd9a0' \
+          -annotate +$((328 * k))+$((27 * k)) 'Counter-Strike' \
+          -annotate +$((328 * k))+$((44 * k)) 'Buy Script Maker' \
           -colorspace sRGB -type TrueColor -strip \
-          -interlace JPEG -quality 90 "JPEG:$tmp/title.jpg"
-    mv -f -- "$tmp/title.jpg" "$out/title.jpg"
+          -interlace JPEG -quality 90 "JPEG:$tmp/$file"
+    mv -f -- "$tmp/$file" "$out/$file"
 }
 
 # ---------------------------------------------------------------- about.jpg
-make_about() {
-    local S=300 cx=150 cy=158 T='Vezuvazov' grid="" ticks
+make_about() { # k file
+    local k=$1 file=$2 S=$((300 * $1)) cx=$((150 * $1)) cy=$((158 * $1)) T='Vezuvazov' grid="" ticks
     local i
-    for i in $(seq 10 20 290); do grid+="line $i,0 $i,299 line 0,$i 299,$i "; done
+    for i in $(seq 10 20 290); do
+        grid+="line $((i * k)),0 $((i * k)),$((S - 1)) line 0,$((i * k)) $((S - 1)),$((i * k)) "
+    done
     ticks="$(python3 -c '
 import math, sys
-cx, cy = float(sys.argv[1]), float(sys.argv[2])
+cx, cy, k = float(sys.argv[1]), float(sys.argv[2]), int(sys.argv[3])
 out = []
 for d in range(0, 360, 10):
     a = math.radians(d)
-    r1 = 82 if d % 30 else 76
-    r2 = 88
+    r1 = (82 if d % 30 else 76) * k
+    r2 = 88 * k
     out.append("line %.2f,%.2f %.2f,%.2f" % (cx + r1 * math.cos(a), cy + r1 * math.sin(a),
                                              cx + r2 * math.cos(a), cy + r2 * math.sin(a)))
-print(" ".join(out))' "$cx" "$cy")"
-    text_fill "$S" "$tmp/about-fill.png"
+print(" ".join(out))' "$cx" "$cy" "$k")"
+    text_fill "$S" "$tmp/about-fill.png" "$k"
     # Radar-like grid, fixed-seed grain, a scope with tick marks, the name on
     # top and the author underneath.
     "$IM" -size "${S}x${S}" radial-gradient:'#6a1800'-'#000000' \
-          -fill none -stroke '#ff7a0028' -strokewidth 1 -draw "$grid" \
+          -fill none -stroke '#ff7a0028' -strokewidth $((1 * k)) -draw "$grid" \
           -seed 1 -attenuate 0.25 +noise Gaussian \
-          -stroke '#ff8a20' -strokewidth 3 -draw "circle $cx,$cy $cx,$((cy - 90))" \
-          -stroke '#ffb050' -strokewidth 2 -draw "$ticks" \
-          -stroke '#c04000' -strokewidth 2 \
-          -draw "circle $cx,$cy $cx,$((cy - 30))" -draw "circle $cx,$cy $cx,$((cy - 60))" \
-          -stroke '#ffd080' -strokewidth 3 \
-          -draw "line $cx,$((cy - 104)) $cx,$((cy - 22)) line $cx,$((cy + 22)) $cx,$((cy + 104))" \
-          -draw "line $((cx - 104)),$cy $((cx - 22)),$cy line $((cx + 22)),$cy $((cx + 104)),$cy" \
-          -stroke none -fill '#ff2a00' -draw "circle $cx,$cy $cx,$((cy - 7))" \
-          -fill '#ffd0a0' -draw "circle $((cx - 2)),$((cy - 2)) $((cx - 2)),$((cy - 4))" \
-          \( -size "${S}x${S}" xc:none -font "$SANS_BOLD" -pointsize 36 -gravity north \
-             -fill black -annotate +2+8 "$T" -blur 0x2 \) -gravity northwest -compose over -composite \
-          \( -size "${S}x${S}" xc:none -font "$SANS_BOLD" -pointsize 36 -gravity north \
-             -fill '#3a0800' -stroke '#3a0800' -strokewidth 3 -annotate +0+6 "$T" \) -composite \
-          -font "$SANS_BOLD" -pointsize 36 -gravity north -tile "$tmp/about-fill.png" \
-          -stroke none -annotate +0+6 "$T" +tile \
-          -font "$COMIC_BOLD" -pointsize 22 -gravity south \
-          -fill black -annotate +1+5 'by Didadura' -fill '#ffd9a0' -annotate +0+6 'by Didadura' \
+          -stroke '#ff8a20' -strokewidth $((3 * k)) -draw "circle $cx,$cy $cx,$((cy - 90 * k))" \
+          -stroke '#ffb050' -strokewidth $((2 * k)) -draw "$ticks" \
+          -stroke '#c04000' -strokewidth $((2 * k)) \
+          -draw "circle $cx,$cy $cx,$((cy - 30 * k))" -draw "circle $cx,$cy $cx,$((cy - 60 * k))" \
+          -stroke '#ffd080' -strokewidth $((3 * k)) \
+          -draw "line $cx,$((cy - 104 * k)) $cx,$((cy - 22 * k)) line $cx,$((cy + 22 * k)) $cx,$((cy + 104 * k))" \
+          -draw "line $((cx - 104 * k)),$cy $((cx - 22 * k)),$cy line $((cx + 22 * k)),$cy $((cx + 104 * k)),$cy" \
+          -stroke none -fill '#ff2a00' -draw "circle $cx,$cy $cx,$((cy - 7 * k))" \
+          -fill '#ffd0a0' -draw "circle $((cx - 2 * k)),$((cy - 2 * k)) $((cx - 2 * k)),$((cy - 4 * k))" \
+          \( -size "${S}x${S}" xc:none -font "$SANS_BOLD" -pointsize $((36 * k)) -gravity north \
+             -fill black -annotate +$((2 * k))+$((8 * k)) "$T" -blur 0x$((2 * k)) \) \
+          -gravity northwest -compose over -composite \
+          \( -size "${S}x${S}" xc:none -font "$SANS_BOLD" -pointsize $((36 * k)) -gravity north \
+             -fill '#3a0800' -stroke '#3a0800' -strokewidth $((3 * k)) -annotate +0+$((6 * k)) "$T" \) \
+          -composite \
+          -font "$SANS_BOLD" -pointsize $((36 * k)) -gravity north -tile "$tmp/about-fill.png" \
+          -stroke none -annotate +0+$((6 * k)) "$T" +tile \
+          -font "$COMIC_BOLD" -pointsize $((22 * k)) -gravity south \
+          -fill black -annotate +$((1 * k))+$((5 * k)) 'by Didadura' \
+          -fill '#ffd9a0' -annotate +0+$((6 * k)) 'by Didadura' \
           -colorspace sRGB -type TrueColor -strip \
-          -interlace none -quality 90 "JPEG:$tmp/about.jpg"
-    mv -f -- "$tmp/about.jpg" "$out/about.jpg"
+          -interlace none -quality 90 "JPEG:$tmp/$file"
+    mv -f -- "$tmp/$file" "$out/$file"
 }
 
 # ---------------------------------------------------------------- icons
@@ -284,20 +304,37 @@ make_icon() { # name out-file
     mv -f -- "$tmp/$file" "$out/$file"
 }
 
-# The images make_icon packs, each as a palette PNG without a time stamp.
+# A palette PNG without a time stamp.
+save_png8() { # in.png out-file
+    "$IM" "$1" -strip -define png:exclude-chunks=date,time "PNG8:$tmp/$2"
+    mv -f -- "$tmp/$2" "$out/$2"
+}
+
+# The images make_icon packs, each as a palette PNG.
 make_icon_pngs() { # name
     local s
-    for s in 16 32 48; do
-        "$IM" "$tmp/$1-$s.png" -strip -define png:exclude-chunks=date,time "PNG8:$tmp/icon-$s.png"
-        mv -f -- "$tmp/icon-$s.png" "$out/icon-$s.png"
+    for s in 16 32 48; do save_png8 "$tmp/$1-$s.png" "icon-$s.png"; done
+}
+
+# The window icon's drawing at 64 and 96 pixels, twice its two larger sizes.
+make_twice_icon_pngs() { # name base
+    local s
+    for s in 64 96; do
+        render_vector "$1" "$s" "$tmp/$1-$s.png"
+        save_png8 "$tmp/$1-$s.png" "$2-$s.png"
     done
 }
 
-make_title
-make_about
+make_title 1 title.jpg
+make_title 2 title@2x.jpg
+make_about 1 about.jpg
+make_about 2 about@2x.jpg
 make_palette
 make_icon main frmMain.ico
 make_icon_pngs main
+make_twice_icon_pngs main frmMain
 make_main_svg
 make_icon about frmAbout.ico
+make_twice_icon_pngs about frmAbout
 make_icon help frmHelp.ico
+make_twice_icon_pngs help frmHelp

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -48,6 +51,16 @@ void KeepDefaultColours(QWidget* widget);
 // palettes as the last one. The colours themselves stay as they are.
 void ShareColours(QWidget* window);
 
+// What a screen reader says of a control: a name that tells what the control is and never changes
+// with its value, and, where that name alone does not tell what the control is for, a description.
+// Buttons and check boxes are named by their captions.
+struct Accessible {
+  const char* Name;
+  const char* Description = "";
+};
+
+void Describe(QWidget* control, const Accessible& said);
+
 // Puts a control at its place in its parent, given in twips.
 template <class Widget>
 Widget* Place(Widget* widget, TwipRect twips) {
@@ -57,7 +70,9 @@ Widget* Place(Widget* widget, TwipRect twips) {
 
 QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips);
 
-QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips);
+// A check box named by its caption; the description, if any, says what ticking it does.
+QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips,
+                    const char* description = "");
 
 // A push button in the toolkit's own colours. It is neither the default nor the cancel button:
 // Enter and Escape do not press it.
@@ -66,12 +81,26 @@ QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips);
 // An editable drop-down whose start text stands in the edit field with no item selected, white on
 // black, in the design's font at the given size.
 QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips,
-                 double points = ComicSmallPoints);
+                 const Accessible& said, double points = ComicSmallPoints);
+
+// A single-line text box, white on black.
+QLineEdit* LineBox(QWidget* parent, const char* startText, TwipRect twips, const Accessible& said);
 
 // A multi-line text box. A paste (Ctrl+V, Shift+Insert, the context menu, a middle click) or a
 // drop inserts the text it carries, verbatim, and nothing at all when it carries no text: no
 // owner of the clipboard or the selection, or only a picture.
-QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips);
+QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips, const Accessible& said);
+
+// A picture resource as drawn for a screen of this device pixel ratio: above 1 from the picture at
+// twice the size ("name@2x.jpg" beside it), so that it stays as sharp as the text around it.
+QPixmap Picture(const char* resource, double devicePixelRatio);
+
+// A picture box: the picture unscaled at its top-left corner.
+QLabel* PictureBox(QWidget* parent, const char* resource, TwipRect twips, const Accessible& said);
+
+// A window icon from its resource name without extension: the images of "name.ico" and, for screens
+// with more dots, the same drawing at twice the two larger sizes ("name-64.png", "name-96.png").
+QIcon WindowIcon(const char* icon);
 
 // What the About and Help windows share: a fixed tool window in the platform's colours, and
 // labels that wrap their caption within their size.

@@ -11,18 +11,40 @@
 
 namespace {
 
-// Gives the focus back to a form once a window shown after it has appeared on screen: a window
-// that is shown and activated before it is mapped takes the focus when the mapping completes.
+// Qt's platform plugin for Wayland, by the start of its name ("wayland", "wayland-egl").
+constexpr const char* WaylandPlatform = "wayland";
+
+// Wayland lets no program raise or activate its windows; a compositor puts the window mapped last
+// on top and makes it the active one.
+bool CanRaiseWindows() { return !QGuiApplication::platformName().startsWith(WaylandPlatform); }
+
+// Brings a shown form to the front and makes it the active window; where that cannot be asked for,
+// by mapping it anew. The control, if given, gets the keyboard focus.
+void BringToFront(QWidget* form, QWidget* control) {
+  if (CanRaiseWindows()) {
+    form->raise();
+    form->activateWindow();
+  } else {
+    form->hide();
+    form->show();
+  }
+  if (control) control->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Brings a form to the front again once a window shown after it has appeared on screen: a window
+// that is shown and activated before it is mapped takes the focus, and the top, when the mapping
+// completes.
 class RefocusWhenExposed : public QObject {
  public:
-  RefocusWhenExposed(QWindow* appearing, QWidget* form) : QObject(appearing), form_(form) {
+  RefocusWhenExposed(QWindow* appearing, QWidget* form, QWidget* control)
+      : QObject(appearing), form_(form), control_(control) {
     appearing->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-      if (form_ && form_->isVisible()) form_->activateWindow();
+      if (form_ && form_->isVisible()) BringToFront(form_, control_);
       watched->removeEventFilter(this);
       deleteLater();
     }
@@ -31,6 +53,7 @@ class RefocusWhenExposed : public QObject {
 
  private:
   QPointer<QWidget> form_;
+  QPointer<QWidget> control_;
 };
 
 // Every kind of form that has loaded, with its instance while it lives.
@@ -63,14 +86,16 @@ namespace Forms {
 
 QPointer<FormWindow>& Slot(std::type_index form) { return Registry()[form]; }
 
-void Focus(FormWindow& form) {
-  form.raise();
-  form.activateWindow();
+void Focus(FormWindow& form, QWidget* control) {
+  bool coming = false;
   for (QWidget* other : QApplication::topLevelWidgets()) {
     QWindow* window = other->windowHandle();
     if (other == &form || !other->isVisible() || !window || window->isExposed()) continue;
-    new RefocusWhenExposed(window, &form);
+    new RefocusWhenExposed(window, &form, control);
+    coming = true;
   }
+  // Mapped anew now, the form would still go under a window that is yet to appear.
+  if (CanRaiseWindows() || !coming) BringToFront(&form, control);
 }
 
 void Unload(QPointer<FormWindow>& slot) {

@@ -71,8 +71,9 @@ bool IsLoaded() {
   return slot && !slot->IsUnloaded();
 }
 
-// Gives the input focus to a shown form.
-void Focus(FormWindow& form);
+// Brings a shown form to the front, above any window shown before it that is yet to appear, and
+// gives it the input focus: to the control, if one is given, or where the form had it.
+void Focus(FormWindow& form, QWidget* control = nullptr);
 
 // Unloads every loaded form and destroys it now: at the program's end, and between test cases.
 void UnloadAll();

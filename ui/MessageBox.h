@@ -4,9 +4,15 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 // Every message the player sees goes through here: a modal box with a text, a title, one OK button
 // and no icon. Texts keep their CR LF line ends; the box shows each as a line break.
-void ShowMessageBox(const QString& text, const QString& title);
+// The box belongs to the window the player goes on in once it is closed, stands centred over it,
+// and then gives the keyboard focus back: to `returnTo` where the message leads the player on
+// elsewhere (a window the box's raiser has just closed, a box to correct), otherwise to the control
+// that has the focus now.
+void ShowMessageBox(const QString& text, const QString& title, QWidget* returnTo = nullptr);
 
 // Takes the place of the real modal box until reset with an empty function, so that a test can see
 // each message and answer it at once. Returns the hook it replaces.

@@ -11,8 +11,9 @@ namespace {
 
 constexpr const char* Caption = "About";
 constexpr TwipSize ClientSize{9060, 4545};
-constexpr const char* Icon = ":/assets/frmAbout.ico";
-constexpr const char* Picture = ":/assets/about.jpg";
+constexpr const char* Icon = ":/assets/frmAbout";
+constexpr const char* AboutPicture = ":/assets/about.jpg";
+constexpr Accessible PictureSaid{"Vezuvazov by Didadura, in a target sight"};
 constexpr double CreditsPoints = 9.75;
 
 // The credits, followed by the home page address.
@@ -30,10 +31,8 @@ constexpr const char* Handles = "Zed, Kazu, Rav3n, Mirko, d4rk, Ozzy, Tomek, Vex
 frmAbout::frmAbout() : FormWindow(ToolWindowFlags) {
   SetUpInfoWindow(this, Caption, ClientSize, Icon);
 
-  Picture1 = Place(new QLabel(this), {0, 0, 4575, 4575});
+  Picture1 = PictureBox(this, AboutPicture, {0, 0, 4575, 4575}, PictureSaid);
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Picture1->setPixmap(QPixmap(Picture));
 
   Label1 = InfoLabel(this, "dfg", {4680, 120, 4335, 1935});
   Label1->setFont(ComicFont(CreditsPoints));

@@ -14,6 +14,7 @@ namespace {
 constexpr const char* Caption = "Code";
 constexpr TwipSize ClientSize{5190, 5640};
 constexpr TwipRect DesignedBox{0, 0, 3690, 4410};
+constexpr Accessible CodeSaid{"Code"};
 // The box leaves these margins to the window's outer size, frame and caption bar included.
 constexpr double BoxWidthMargin = 100;
 constexpr double BoxHeightMargin = 300;
@@ -33,7 +34,7 @@ frmCode::frmCode() : FormWindow(ToolWindowFlags) {
   resize(ToPixels(ClientSize));
   PaintWhiteOnBlack(this);
 
-  txtCode = TextBox(this, DesignedBox);
+  txtCode = TextBox(this, DesignedBox, CodeSaid);
   txtCode->setFont(ComicFont());
   PaintWhiteOnBlack(txtCode);
   txtCode->setReadOnly(true);

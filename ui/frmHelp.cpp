@@ -10,7 +10,7 @@
 namespace {
 constexpr const char* Caption = "Help";
 constexpr TwipSize ClientSize{4185, 2220};
-constexpr const char* Icon = ":/assets/frmHelp.ico";
+constexpr const char* Icon = ":/assets/frmHelp";
 constexpr const char* ContactText = "If You Have Anymore Problems, Contact Me at ";
 }  // namespace
 

@@ -37,13 +37,27 @@ namespace {
 constexpr const char* Caption = "Vezuvazov v1.0";
 constexpr TwipSize ClientSize{7230, 4140};
 constexpr const char* TitlePicture = ":/assets/title.jpg";
-constexpr const char* Icon = ":/assets/frmMain.ico";
+constexpr const char* Icon = ":/assets/frmMain";
 constexpr double BindKeyPoints = 12;
 
 constexpr const char* StartScriptName = "MyScript";
 constexpr const char* StartPrimary = "Primary Weapon";
 constexpr const char* StartSecondary = "Secondary Weapon";
 constexpr const char* StartBindKey = "Bind To Key:";
+
+// What a screen reader says of the controls whose captions or values do not say it.
+constexpr Accessible TitleSaid{"Vezuvazov, Counter-Strike Buy Script Maker"};
+constexpr Accessible ScriptNameSaid{"Your Script Name"};
+constexpr Accessible PrimarySaid{"Primary Weapon"};
+constexpr Accessible SecondarySaid{"Secondary Weapon"};
+constexpr Accessible BindKeySaid{"Bind To Key",
+                                 "The key that buys your whole loadout in the game."};
+constexpr const char* AnnounceDescription =
+    "Tells your team in the chat which primary weapon you bought, once, when the game runs the "
+    "script.";
+constexpr Accessible AdvertiseSaid{
+    "Advertise Text",
+    "Said to everyone in the chat, once, when the game runs the script, if Advertise is ticked."};
 
 constexpr const char* EmptyNameText = "You Did Not Enter A Script Name.\r\nPlease Do So.";
 constexpr const char* EmptyNameTitle = "Invalid Information";
@@ -96,7 +110,7 @@ std::optional<int> TypedCharacter(const QKeyEvent& key) {
 
 frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
   setWindowTitle(Caption);
-  setWindowIcon(QIcon(Icon));
+  setWindowIcon(WindowIcon(Icon));
   setFixedSize(ToPixels(ClientSize));
   setFont(ComicFont());
   PaintBlackWindow(this);
@@ -113,15 +127,12 @@ frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
 }
 
 void frmMain::BuildControls() {
-  picTitle = Place(new QLabel(this), {120, 0, 7095, 975});
-  picTitle->setPixmap(QPixmap(TitlePicture));
-  picTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picTitle = PictureBox(this, TitlePicture, {120, 0, 7095, 975}, TitleSaid);
   picTitle->setFocusPolicy(Qt::StrongFocus);
   picTitle->setAutoFillBackground(true);
 
   Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
-  txtScriptName = Place(new QLineEdit(StartScriptName, this), {120, 1200, 4575, 285});
-  PaintWhiteOnBlack(txtScriptName);
+  txtScriptName = LineBox(this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid);
   txtScriptName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
   // Keys reach the box only through the name filter, never through an input method.
   txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -131,8 +142,10 @@ void frmMain::BuildControls() {
   cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
 
   fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});
-  comPrimary = Combo(fraBuy, ItemList(PrimaryItems), StartPrimary, {120, 360, 2175, 345});
-  comSecondary = Combo(fraBuy, ItemList(SecondaryItems), StartSecondary, {120, 840, 2175, 345});
+  comPrimary =
+      Combo(fraBuy, ItemList(PrimaryItems), StartPrimary, {120, 360, 2175, 345}, PrimarySaid);
+  comSecondary =
+      Combo(fraBuy, ItemList(SecondaryItems), StartSecondary, {120, 840, 2175, 345}, SecondarySaid);
 
   Frame1 = Frame(this, "Equipment", {2760, 1560, 1935, 2055});
   chkArmor = CheckBox(Frame1, "Kevlar", {120, 240, 855, 255});
@@ -144,9 +157,10 @@ void frmMain::BuildControls() {
   chkNightVision = CheckBox(Frame1, "Night Vision", {120, 1680, 1575, 255});
 
   Frame2 = Frame(this, "Extra", {4800, 1560, 2295, 2055});
-  chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255});
+  chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255}, AnnounceDescription);
   chkAdvertise = CheckBox(Frame2, "Advertise:", {120, 600, 1815, 255});
-  txtAdvertise = TextBox(Frame2, {120, 960, 2055, 975});
+  // Unnamed, the box would be read out by the caption of its frame.
+  txtAdvertise = TextBox(Frame2, {120, 960, 2055, 975}, AdvertiseSaid);
   txtAdvertise->setFont(DialogFont());
   KeepDefaultColours(txtAdvertise);
   txtAdvertise->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -156,8 +170,8 @@ void frmMain::BuildControls() {
   // The home page address on the first line and an empty second line.
   txtAdvertise->setPlainText(FromUtf8(HomePageAddress) + '\n');
 
-  comBind =
-      Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465}, BindKeyPoints);
+  comBind = Combo(this, ItemList(BindKeyItems), StartBindKey, {120, 3120, 2535, 465}, BindKeySaid,
+                  BindKeyPoints);
 
   cmdCode = Button(this, "View Code", {120, 3720, 1335, 375});
   Command2 = Button(this, "New", {1440, 3720, 1095, 375});
@@ -206,22 +220,24 @@ ScriptSelection frmMain::Selection() const {
 
 namespace {
 
-// Shows why no script can be made under this name; false when one can. The name box keeps typed,
-// pasted and dropped text to the name characters, but text can reach it past them (an assistive
-// tool sets it whole), so the whole name is looked at here.
-bool RefuseName(const std::string& name) {
+// Shows why no script can be made under the name in the box, and gives the box the focus back for
+// the correction; false when a script can be made. The box keeps typed, pasted and dropped text to
+// the name characters, but text can reach it past them (an assistive tool sets it whole), so the
+// whole name is looked at here.
+bool RefuseName(QLineEdit* box) {
+  const std::string name = ToUtf8(box->text());
   if (!HoldsOnlyScriptNameCharacters(name)) {
-    ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle);
+    ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle, box);
     return true;
   }
   switch (FindScriptNameFault(name)) {
     case ScriptNameFault::None:
       return false;
     case ScriptNameFault::TooLong:
-      ShowMessageBox(QString(TooLongNameText).arg(AliasNameLimit - 1), RefusedNameTitle);
+      ShowMessageBox(QString(TooLongNameText).arg(AliasNameLimit - 1), RefusedNameTitle, box);
       return true;
     case ScriptNameFault::Taken:
-      ShowMessageBox(TakenNameText, RefusedNameTitle);
+      ShowMessageBox(TakenNameText, RefusedNameTitle, box);
       return true;
   }
   return false;
@@ -231,7 +247,7 @@ bool RefuseName(const std::string& name) {
 
 void frmMain::cmdCreate_Click() {
   // Nothing is composed, saved or reset: the player corrects the name in place.
-  if (RefuseName(ToUtf8(txtScriptName->text()))) return;
+  if (RefuseName(txtScriptName)) return;
   if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, EmptyNameTitle);
   frmCode& code = Forms::Load<frmCode>();
   const ScriptSelection selection = Selection();
@@ -240,7 +256,7 @@ void frmMain::cmdCreate_Click() {
   // A fresh main window with every start value; this one is gone once the click is handled.
   Forms::Unload<frmMain>();
   Forms::Show<frmMain>();
-  Forms::Focus(save);
+  Forms::Focus(save, save.txtDirectory);
 }
 
 void frmMain::txtScriptName_KeyPress(int& KeyAscii) {

@@ -19,6 +19,9 @@ namespace {
 constexpr const char* Caption = "Cstrike Direcotry";
 constexpr TwipSize ClientSize{3165, 585};
 constexpr const char* StartDirectory = "C:\\Sierra\\Half-Life";
+constexpr Accessible DirectorySaid{
+    "Your Half-Life Directory",
+    "The folder Half-Life is installed in; the script is saved into its cstrike folder."};
 
 constexpr const char* FinishedText =
     "Your Command Menu Has Been Created.\r\nPlease Visit Didadura for more Programs Like These at ";
@@ -36,8 +39,7 @@ frmSave::frmSave() : FormWindow(ToolWindowFlags) {
   PaintWhiteOnBlack(this);
 
   Label1 = Place(new QLabel("Your Half-Life  Directory:", this), {120, 0, 2055, 255});
-  txtDirectory = Place(new QLineEdit(StartDirectory, this), {120, 240, 2535, 285});
-  PaintWhiteOnBlack(txtDirectory);
+  txtDirectory = LineBox(this, StartDirectory, {120, 240, 2535, 285}, DirectorySaid);
   cmdOK = Button(this, "OK", {2640, 240, 495, 255});
   setTabOrder(txtDirectory, cmdOK);
   ShareColours(this);
@@ -54,9 +56,11 @@ void frmSave::cmdOK_Click() {
   if (!reason) reason = WriteScriptFile(path, text);
   if (reason) {
     // Nothing was written; the window stays open with the typed directory to correct.
-    ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, SaveFailedTitle);
+    ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, SaveFailedTitle,
+                   txtDirectory);
     return;
   }
   Forms::Unload<frmSave>();
-  ShowMessageBox(FinishedText + FromUtf8(SiteAddress), FinishedTitle);
+  // This window is gone: the player goes on in the main window.
+  ShowMessageBox(FinishedText + FromUtf8(SiteAddress), FinishedTitle, &Forms::Load<frmMain>());
 }

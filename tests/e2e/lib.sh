@@ -3,6 +3,9 @@
 #
 # Each test starts its own X server (Xvfb, 1280x1024, no window manager), starts the real program
 # in it and drives it with xdotool as a player would: clicks at window-relative pixels, typed keys.
+# With E2E_WM=openbox the server gets a real window manager, as on a desktop: it frames, places and
+# stacks the windows and decides where the focus goes. With E2E_WM=weston a headless Weston takes
+# the X server's place, and the program runs on Wayland.
 # Everything started here is stopped by its process id when the test ends, however it ends.
 
 # shellcheck disable=SC2034  # names set here are used by the test scripts that source this file
@@ -16,6 +19,7 @@ E2E_NAME=$(basename "$0" .sh)
 E2E_START=$(date +%s%N)
 E2E_WORK=""
 E2E_XVFB_PID=""
+E2E_WM_PID=""
 E2E_APP_PID=""
 E2E_WATCHDOG_PID=""
 E2E_FAILED=1
@@ -53,23 +57,19 @@ e2e_cleanup() {
     kill "$E2E_APP_PID" 2>/dev/null
     wait "$E2E_APP_PID" 2>/dev/null
   fi
-  if [[ -n "$E2E_XVFB_PID" ]]; then
-    kill "$E2E_XVFB_PID" 2>/dev/null
-    wait "$E2E_XVFB_PID" 2>/dev/null
-  fi
-  if [[ -n "$E2E_WATCHDOG_PID" ]]; then
-    kill "$E2E_WATCHDOG_PID" 2>/dev/null
-    wait "$E2E_WATCHDOG_PID" 2>/dev/null
-  fi
+  local pid
+  for pid in "$E2E_WM_PID" "$E2E_XVFB_PID" "$E2E_WATCHDOG_PID"; do
+    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
   if [[ $rc -ne 0 || $E2E_FAILED -ne 0 ]]; then
     [[ $rc -eq 0 ]] && rc=1
     if [[ -n "$E2E_WORK" && -s "$E2E_WORK/app.log" ]]; then
       echo "---- program output ----" >&2
       cat "$E2E_WORK/app.log" >&2
     fi
-    if [[ -n "$E2E_WORK" && -s "$E2E_WORK/xvfb.log" ]]; then
-      echo "---- Xvfb output ----" >&2
-      cat "$E2E_WORK/xvfb.log" >&2
+    if [[ -n "$E2E_WORK" && -s "$E2E_WORK/server.log" ]]; then
+      echo "---- display server output ----" >&2
+      cat "$E2E_WORK/server.log" >&2
     fi
   fi
   [[ -n "$E2E_WORK" ]] && rm -rf "$E2E_WORK"
@@ -83,16 +83,22 @@ e2e_begin() {
   APP=$1
   [[ -x "$APP" ]] || fail "program not found or not executable: $APP"
   local tool
-  for tool in Xvfb xdotool xprop xwininfo xclip timeout; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils xclip)"
-  done
+  if [[ "${E2E_WM:-}" != weston ]]; then
+    for tool in Xvfb xdotool xprop xwininfo xclip timeout; do
+      command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils xclip)"
+    done
+  fi
   trap e2e_cleanup EXIT
   trap 'exit 130' INT
   trap 'exit 143' TERM
   trap 'exit 129' HUP
   E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e.XXXXXX")
   mkdir -m 700 "$E2E_WORK/runtime"
-  start_xvfb
+  case "${E2E_WM:-}" in
+    weston) start_weston ;;
+    openbox) start_xvfb && start_openbox ;;
+    *) start_xvfb ;;
+  esac
   # Should this shell be killed outright (e.g. by a test time-out), stop what it started.
   (
     while kill -0 $$ 2>/dev/null; do sleep 1; done
@@ -116,7 +122,7 @@ start_xvfb() {
     fdfile="$E2E_WORK/displayfd.$n"
     : >"$fdfile"
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 \
-      3>"$fdfile" </dev/null >"$E2E_WORK/xvfb.log" 2>&1 &
+      3>"$fdfile" </dev/null >"$E2E_WORK/server.log" 2>&1 &
     E2E_XVFB_PID=$!
     deadline=$((SECONDS + E2E_TIMEOUT))
     while [[ ! -s "$fdfile" ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null && ((SECONDS < deadline)); do
@@ -135,10 +141,53 @@ start_xvfb() {
   fail "no free X display from :90 to :120"
 }
 
+# Starts openbox and waits until it manages the screen (it names its check window on the root).
+start_openbox() {
+  command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
+  openbox --sm-disable </dev/null >"$E2E_WORK/openbox.log" 2>&1 &
+  E2E_WM_PID=$!
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    ((SECONDS < deadline)) || fail "openbox did not start within ${E2E_TIMEOUT}s"
+    sleep "$E2E_POLL"
+  done
+  log "openbox manages $DISPLAY"
+}
+
+# Starts a headless Weston, Wayland's reference compositor, in place of the X server. Its debug
+# protocol lets a test read how it stacks the windows (weston-debug scene-graph).
+start_weston() {
+  command -v weston >/dev/null || fail "weston is not installed (apt-get install weston)"
+  export XDG_RUNTIME_DIR="$E2E_WORK/runtime" WAYLAND_DISPLAY=vz-e2e
+  unset DISPLAY
+  weston --backend=headless-backend.so --use-pixman --idle-time=0 --debug \
+    --socket="$WAYLAND_DISPLAY" </dev/null >"$E2E_WORK/server.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  until [[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]]; do
+    if ((SECONDS >= deadline)) || ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+      fail "Weston did not start"
+    fi
+    sleep "$E2E_POLL"
+  done
+  log "Weston ready on $WAYLAND_DISPLAY"
+}
+
+# Runs the test again inside a session bus of its own, where the program's accessibility bridge
+# and the test's AT-SPI client meet; the bus starts the AT-SPI bus and registry when first asked.
+in_session_bus() {
+  [[ -n "${E2E_SESSION_BUS:-}" ]] && return 0
+  command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installed (apt-get install dbus-daemon)"
+  E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+}
+
 # Starts the program in this shell (so that `wait` can collect its exit code). With
 # E2E_FILE_SIZE_KIB set, the program runs under that file-size limit (ulimit -f), and only it.
 start_app() {
   export QT_QPA_PLATFORM=xcb
+  [[ "${E2E_WM:-}" == weston ]] && QT_QPA_PLATFORM=wayland
+  # Under a session bus of the test's own, the bridge serves screen readers from the start.
+  [[ -n "${E2E_SESSION_BUS:-}" ]] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
   unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
   (

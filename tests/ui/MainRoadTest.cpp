@@ -161,11 +161,13 @@ TEST_F(MainRoad, OpenSaveWindowKeepsItsDirectoryAndTakesTheFocus) {
   Click(Main().cmdCreate);
   frmSave& save = Forms::Load<frmSave>();
   Retype(save.txtDirectory, "typed");
+  save.cmdOK->setFocus();
   Click(Main().cmdCreate);
   EXPECT_EQ(&Forms::Load<frmSave>(), &save);
   EXPECT_EQ(save.txtDirectory->text(), "typed");
   QApplication::processEvents();
   EXPECT_EQ(QApplication::activeWindow(), &save);
+  EXPECT_EQ(QApplication::focusWidget(), save.txtDirectory);
 }
 
 TEST_F(MainRoad, EnterAndEscapeDoNotPressOk) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +13,7 @@
 #include <QTimer>
 
 #include "UiTest.h"
+#include "ui/Controls.h"
 #include "ui/frmAbout.h"
 #include "ui/frmHelp.h"
 
@@ -189,7 +192,14 @@ TEST_F(Windows, AboutLayout) {
   EXPECT_EQ(a.Picture1->pixmap().size(), QSize(300, 300));
   EXPECT_FALSE(a.Picture1->pixmap().toImage().isGrayscale());
   EXPECT_NE(a.windowIcon().cacheKey(), Forms::Show<frmHelp>().windowIcon().cacheKey());
-  EXPECT_EQ(a.windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {32, 32}, {16, 16}}));
+  EXPECT_EQ(a.windowIcon().availableSizes(),
+            (QList<QSize>{{48, 48}, {32, 32}, {16, 16}, {64, 64}, {96, 96}}));
+  // At 150 % and 200 % the picture comes from the one drawn twice as large, at the screen's pixels.
+  for (const auto& [ratio, pixels] : {std::pair{1.5, QSize(450, 450)}, {2.0, QSize(600, 600)}}) {
+    const QPixmap picture = Picture(":/assets/about.jpg", ratio);
+    EXPECT_EQ(picture.size(), pixels) << ratio;
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(300, 300)) << ratio;
+  }
 }
 
 TEST_F(Windows, HelpLayout) {
@@ -217,11 +227,71 @@ TEST_F(Windows, HelpLayout) {
   EXPECT_GT(h.Label6->heightForWidth(h.Label6->width()), QFontMetrics(h.Label6->font()).height());
 }
 
-TEST(MessageBoxSeam, RealBoxShowsLineBreaksOneOkAndNoIcon) {
+// What a screen reader hears: each control's role and a name that stays when its value changes,
+// and whether it also has a description of what it is for.
+TEST_F(Windows, EveryControlHasARoleAndAFixedName) {
+  using A = QAccessible;
+  frmMain& m = Main();
+  m.comPrimary->setCurrentIndex(m.comPrimary->findText("UMP45"));
+  m.comBind->setEditText("F");
+  m.txtScriptName->setText("Rush");
+  frmSave& s = Forms::Show<frmSave>();
+  frmAbout& a = Forms::Show<frmAbout>();
+  const std::vector<std::tuple<QWidget*, A::Role, const char*, bool>> controls = {
+      {m.picTitle, A::Graphic, "Vezuvazov, Counter-Strike Buy Script Maker", false},
+      {m.Label1, A::StaticText, "Your Script Name:", false},
+      {m.txtScriptName, A::EditableText, "Your Script Name", false},
+      {m.cmdCreate, A::Button, "Create Script", false},
+      {m.fraBuy, A::Grouping, "Guns", false},
+      {m.comPrimary, A::ComboBox, "Primary Weapon", false},
+      {m.comSecondary, A::ComboBox, "Secondary Weapon", false},
+      {m.Frame1, A::Grouping, "Equipment", false},
+      {m.chkArmor, A::CheckBox, "Kevlar", false},
+      {m.chkFullArmor, A::CheckBox, "Kevlar and Helmet", false},
+      {m.chkFlashbang, A::CheckBox, "Flashbang", false},
+      {m.chkHEGrenade, A::CheckBox, "HE Grenade", false},
+      {m.chkSmokeGrenade, A::CheckBox, "Smoke Grenade", false},
+      {m.chkDefusalKit, A::CheckBox, "Defusal Kit", false},
+      {m.chkNightVision, A::CheckBox, "Night Vision", false},
+      {m.Frame2, A::Grouping, "Extra", false},
+      {m.chkAnnounce, A::CheckBox, "Announce Weapon", true},
+      {m.chkAdvertise, A::CheckBox, "Advertise:", false},
+      {m.txtAdvertise, A::EditableText, "Advertise Text", true},
+      {m.comBind, A::ComboBox, "Bind To Key", true},
+      {m.cmdCode, A::Button, "View Code", false},
+      {m.Command2, A::Button, "New", false},
+      {m.Command3, A::Button, "About", false},
+      {m.Command4, A::Button, "Help", false},
+      {m.Command5, A::Button, "Exit", false},
+      {s.Label1, A::StaticText, "Your Half-Life  Directory:", false},
+      {s.txtDirectory, A::EditableText, "Your Half-Life Directory", true},
+      {s.cmdOK, A::Button, "OK", false},
+      {Forms::Load<frmCode>().txtCode, A::EditableText, "Code", false},
+      {a.Picture1, A::Graphic, "Vezuvazov by Didadura, in a target sight", false},
+  };
+  for (const auto& [control, role, name, described] : controls) {
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(heard, nullptr) << name;
+    EXPECT_EQ(heard->role(), role) << name;
+    EXPECT_EQ(heard->text(QAccessible::Name), name);
+    EXPECT_EQ(heard->text(QAccessible::Description).isEmpty(), !described) << name;
+  }
+}
+
+TEST(MessageBoxSeam, RealBoxShowsLineBreaksOneOkAndNoIconOverItsOwner) {
+  QWidget owner;
+  owner.setGeometry(100, 200, 400, 300);
+  auto* raiser = new QLineEdit(&owner);
+  auto* other = new QLineEdit(&owner);
+  owner.show();
+  owner.activateWindow();
+  raiser->setFocus();
+  QApplication::processEvents();
   QString text;
   QString title;
   QMessageBox::Icon icon = QMessageBox::Warning;
   int buttons = 0;
+  QPoint centre;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
@@ -229,6 +299,8 @@ TEST(MessageBoxSeam, RealBoxShowsLineBreaksOneOkAndNoIcon) {
     title = box->windowTitle();
     icon = box->icon();
     buttons = static_cast<int>(box->buttons().size());
+    centre = box->parentWidget() == &owner ? box->geometry().center() : QPoint();
+    other->setFocus();  // where the window's focus would be once the box has gone
     box->button(QMessageBox::Ok)->click();
   });
   ShowMessageBox("first\r\nsecond", "Title");
@@ -236,6 +308,9 @@ TEST(MessageBoxSeam, RealBoxShowsLineBreaksOneOkAndNoIcon) {
   EXPECT_EQ(title, "Title");
   EXPECT_EQ(icon, QMessageBox::NoIcon);
   EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(centre, owner.geometry().center());
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), raiser);
 }
 
 }  // namespace
