@@ -22,6 +22,7 @@ E2E_XVFB_PID=""
 E2E_WM_PID=""
 E2E_APP_PID=""
 E2E_WATCHDOG_PID=""
+E2E_OTHER_PIDS=()     # whatever else a test starts that must stop with it
 E2E_FAILED=1
 
 # Window titles.
@@ -58,7 +59,7 @@ e2e_cleanup() {
     wait "$E2E_APP_PID" 2>/dev/null
   fi
   local pid
-  for pid in "$E2E_WM_PID" "$E2E_XVFB_PID" "$E2E_WATCHDOG_PID"; do
+  for pid in "${E2E_OTHER_PIDS[@]}" "$E2E_WM_PID" "$E2E_XVFB_PID" "$E2E_WATCHDOG_PID"; do
     [[ -n "$pid" ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
   done
   if [[ $rc -ne 0 || $E2E_FAILED -ne 0 ]]; then

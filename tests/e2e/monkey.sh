@@ -68,6 +68,7 @@ watch_writes() {
     sleep "$E2E_POLL"
   done
   WATCHER=$watcher
+  E2E_OTHER_PIDS+=("$watcher")
 }
 
 start_in_sandbox() {
@@ -236,8 +237,9 @@ while ((events < EVENTS && SECONDS - start < LIMIT)); do
 done
 end_program
 seconds=$((SECONDS - start))
-sleep 0.5  # the last writes reach fatrace's output
-kill "$WATCHER" 2>/dev/null || true
+sleep 0.5  # the last writes reach fatrace, which writes out what it holds as it ends
+kill "$WATCHER"
+wait "$WATCHER" || true
 
 if grep -E -q 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$E2E_WORK/app.log"; then
   monkey_fail "a sanitizer reported (the program's output follows)"
