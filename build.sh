@@ -25,9 +25,9 @@ fi
 # and Liberation Sans for Arial.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig)
-# What the tests add: a real X server and a way to drive it as a player would, and the validators
-# of the desktop entry and the AppStream metadata.
-[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils desktop-file-utils appstream)
+# What the tests add: a real X server and a way to drive it as a player would, the validators
+# of the desktop entry and the AppStream metadata, and Python for the Windows build's tools.
+[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils desktop-file-utils appstream python3)
 
 # Each stage file adds the packages it needs to `packages` and the name of its function to `stages`;
 # the functions run after the main tests, in the order of the file names.

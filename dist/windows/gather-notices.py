@@ -54,7 +54,12 @@ def ninja_paths(text):
     paths, current, i = [], "", 0
     while i < len(text):
         c = text[i]
-        if c == "$" and i + 1 < len(text):
+        if c == "$" and text.startswith("{", i + 1):  # a variable, kept as it is
+            end = text.index("}", i) + 1
+            current += text[i:end]
+            i = end
+            continue
+        if c == "$" and i + 1 < len(text):  # an escaped space, colon or dollar
             current += text[i + 1]
             i += 2
             continue
