@@ -108,14 +108,18 @@ OK_BUTTON_RECT='OK=176,16,33,17'
 expect_readable_buttons() {
   local wid=$1 name=$2 dx=$3 dy=$4 picture=$E2E_WORK/$2.png rects=() b measured
   shift 4
-  import -window "$wid" "$picture"
   for b in "$@"; do
     local rect=${b#*=} x y w h
     IFS=, read -r x y w h <<<"$rect"
     rects+=("${b%%=*}=$((x + dx)),$((y + dy)),$w,$h")
   done
-  measured=$(python3 "$here/button-contrast.py" "$picture" "${rects[@]}") \
-    || fail "a button of $name is hard to read (below 4.5:1): ${measured//$'\n'/; }"
+  # A window just mapped may not be painted yet: a few pictures before the verdict.
+  local tries=5
+  until import -window "$wid" "$picture" \
+    && measured=$(python3 "$here/button-contrast.py" "$picture" "${rects[@]}"); do
+    ((--tries > 0)) || fail "a button of $name is hard to read (below 4.5:1): ${measured//$'\n'/; }"
+    sleep 0.5
+  done
   echo "   $name: ${measured//$'\n'/$'\n'   $name: }"
   [[ -z "${VEZUVAZOV_SHOTS:-}" ]] || { mkdir -p "$VEZUVAZOV_SHOTS"; cp "$picture" "$VEZUVAZOV_SHOTS/"; }
 }

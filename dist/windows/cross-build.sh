@@ -150,6 +150,8 @@ gather_licences() {
   cp "$cache/src/qtbase/LICENSES/GPL-3.0-only.txt" "$licences/GPL-3.0.txt"
   cp "$out/build/RELINKING.txt" "$licences/RELINKING.txt"
   step "gathering the notices of the third-party code in the program"
+  [ -f "$cache/qt-build/build.ninja" ] \
+    || { echo "Qt's build tree $cache/qt-build is gone: remove $qt_stamp to build Qt again" >&2; exit 1; }
   python3 "$here/gather-notices.py" "$out/build/app/vezuvazov.exe.map" "$cache/src/qtbase" \
     "$cache/qt-build" "$qt_prefix" "$licences/THIRD-PARTY-NOTICES.txt" | sed 's/^/   /'
   crlf "$folder/LICENSE.txt" "$licences"/*.txt
