@@ -27,10 +27,10 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
   libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig)
 # What the tests add: a real X server and a way to drive it as a player would, its clipboard, a
 # window manager, a Wayland compositor with Qt's Wayland plugin, the accessibility bus and a client
-# of it that reads and presses the controls as a screen reader would, and the validators of the
-# desktop entry and the AppStream metadata.
+# of it that reads and presses the controls as a screen reader would, the validators of the desktop
+# entry and the AppStream metadata, and Python for the Windows build's tools.
 [ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils xclip openbox weston qt6-wayland
-  dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils appstream)
+  dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils appstream python3)
 
 # Each stage file adds the packages it needs to `packages` and the name of its function to `stages`;
 # the functions run after the main tests, in the order of the file names.

@@ -3,9 +3,9 @@
 # dpkg-shlibdeps; the two font packages are hard dependencies, as the windows' layout is measured
 # for their fonts (without them captions are cut).
 set(CPACK_PACKAGE_NAME vezuvazov)
-set(CPACK_PACKAGE_VENDOR Didadura)
-set(CPACK_PACKAGE_CONTACT "Didadura <didadura@didadura.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Counter-Strike buy script maker")
+set(CPACK_PACKAGE_VENDOR ${VEZUVAZOV_VENDOR})
+set(CPACK_PACKAGE_CONTACT "${VEZUVAZOV_VENDOR} <${VEZUVAZOV_CONTACT}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
     "Composes Counter-Strike console scripts that buy a chosen loadout at one key press and\
  writes them into the game's cstrike folder.")

@@ -74,8 +74,9 @@ QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips);
 QCheckBox* CheckBox(QWidget* parent, const char* caption, TwipRect twips,
                     const char* description = "");
 
-// A push button in the toolkit's own colours. It is neither the default nor the cancel button:
-// Enter and Escape do not press it.
+// A push button in the toolkit's own colours, its caption drawn without antialiasing on Windows,
+// where it would come out grey. It is neither the default nor the cancel button: Enter and Escape
+// do not press it.
 QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips);
 
 // An editable drop-down whose start text stands in the edit field with no item selected, white on

@@ -7,7 +7,14 @@
 #   "Create Script" then OK with a directory under Wine's C: drive writes
 #   <dir>\cstrike\MyScript.cfg, byte-identical to what the Linux program writes for the same
 #   selection (and to the expected bytes of the end-to-end tests);
-#   OK with a directory without a cstrike folder shows the "Not Saved" box and writes nothing.
+#   OK with a directory without a cstrike folder shows the "Not Saved" box and writes nothing;
+#   the .exe carries the main window's icon, its VERSIONINFO and its manifest;
+#   each button's caption contrasts with its face by at least 4.5:1, in the style Qt picks on
+#   Windows (windowsvista) and in the plain "windows" style;
+#   the setup program installs silently; the installed program starts and saves a byte-identical
+#   script into a Steam-like game directory (spaces and parentheses in the path); the Start menu
+#   shortcut and the "Apps & features" entry are there; the uninstaller, silent too, removes every
+#   file, the shortcut and the entry, and the folder with them.
 # It needs the long Qt build of cross-build.sh, so CI does not run it.
 #
 # Usage: dist/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
@@ -20,6 +27,8 @@ out=${1:-$repo/build-windows}
 linux_program=${2:-$repo/build/app/vezuvazov}
 exe=$out/vezuvazov-windows/vezuvazov.exe
 core_tests=$out/build/tests/script_tests.exe
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/build/CMakeCache.txt")
+setup=$out/vezuvazov-$version-setup.exe
 
 # shellcheck source=tests/e2e/lib.sh
 source "$repo/tests/e2e/lib.sh"
@@ -28,8 +37,11 @@ E2E_TIMEOUT=60 # Wine's first start makes its prefix: far slower than a Linux pr
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
-for f in "$exe" "$core_tests" "$linux_program" "$WINE"; do
+for f in "$exe" "$core_tests" "$setup" "$linux_program" "$WINE"; do
   [[ -e "$f" ]] || fail "missing: $f (run dist/windows/cross-build.sh and ./build.sh first)"
+done
+for tool in wrestool icotool strings python3 convert; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 imagemagick)"
 done
 e2e_begin "$linux_program"
 
@@ -74,9 +86,74 @@ shot() {
 }
 
 start_wine_app() {
-  "$WINE" "$exe" </dev/null >>"$E2E_WORK/app.log" 2>&1 &
+  "$WINE" "$1" </dev/null >>"$E2E_WORK/app.log" 2>&1 &
   E2E_APP_PID=$!
-  log "vezuvazov.exe started under Wine, pid $E2E_APP_PID"
+  log "$(basename "$1") started under Wine, pid $E2E_APP_PID"
+}
+
+# The Qt style the next programs start with. Wine hands them no QT_* variable of the Unix
+# environment: it goes into the Windows user's environment instead.
+use_qt_style() {
+  "$WINE" reg add 'HKCU\Environment' /v QT_STYLE_OVERRIDE /t REG_SZ /d "$1" /f >/dev/null 2>&1 \
+    || fail "could not set the Qt style $1"
+}
+
+# The buttons of the main window (client pixels x,y,w,h, as the twips of frmMain give them).
+MAIN_BUTTONS=('Create Script=320,80,153,17' 'View Code=8,248,89,25' 'New=96,248,73,25'
+  'About=168,248,81,25' 'Help=248,248,105,25' 'Exit=352,248,121,25')
+OK_BUTTON_RECT='OK=176,16,33,17'
+
+# Fails unless every button of the window $1 reads at 4.5:1 or better: $2 names its picture, $3
+# and $4 give its client area's offset in its X window, the buttons follow.
+expect_readable_buttons() {
+  local wid=$1 name=$2 dx=$3 dy=$4 picture=$E2E_WORK/$2.png rects=() b measured
+  shift 4
+  for b in "$@"; do
+    local rect=${b#*=} x y w h
+    IFS=, read -r x y w h <<<"$rect"
+    rects+=("${b%%=*}=$((x + dx)),$((y + dy)),$w,$h")
+  done
+  # A window just mapped may not be painted yet: a few pictures before the verdict.
+  local tries=5
+  until import -window "$wid" "$picture" \
+    && measured=$(python3 "$here/button-contrast.py" "$picture" "${rects[@]}"); do
+    ((--tries > 0)) || fail "a button of $name is hard to read (below 4.5:1): ${measured//$'\n'/; }"
+    sleep 0.5
+  done
+  echo "   $name: ${measured//$'\n'/$'\n'   $name: }"
+  [[ -z "${VEZUVAZOV_SHOTS:-}" ]] || { mkdir -p "$VEZUVAZOV_SHOTS"; cp "$picture" "$VEZUVAZOV_SHOTS/"; }
+}
+
+# ---- What Explorer and the loader read from the .exe.
+check_resources() {
+  local list
+  list=$(wrestool -l "$exe") || fail "wrestool could not read $exe"
+  log "resources of vezuvazov.exe:"
+  echo "   ${list//$'\n'/$'\n'   }"
+  grep -q "type=group_icon" <<<"$list" || fail "no icon in the .exe"
+  grep -q "type=version" <<<"$list" || fail "no VERSIONINFO in the .exe"
+  grep -q -- "--type=24 " <<<"$list" || fail "no manifest in the .exe"
+  # The icon group holds every image of the main window's icon.
+  wrestool -x --type=14 "$exe" >"$E2E_WORK/exe.ico"
+  [[ "$(icotool -l "$E2E_WORK/exe.ico" | sed 's/--index=[0-9]* //')" == \
+    "$(icotool -l "$repo/assets/frmMain.ico" | sed 's/--index=[0-9]* //')" ]] \
+    || fail "the .exe's icon is not frmMain.ico's: $(icotool -l "$E2E_WORK/exe.ico")"
+  # VERSIONINFO's strings, each name followed by its value.
+  local strings copyright pair
+  strings=$(wrestool -x --raw --type=16 "$exe" | strings -el -n 3 | tr '\n' '|')
+  copyright=$(grep -m1 '^Copyright ' "$repo/LICENSE")
+  for pair in "ProductName|Vezuvazov" "CompanyName|Didadura" "FileVersion|$version" \
+    "ProductVersion|$version" "OriginalFilename|vezuvazov.exe" "LegalCopyright|$copyright" \
+    "FileDescription|Counter-Strike buy script maker"; do
+    [[ "|$strings" == *"|$pair|"* ]] || fail "VERSIONINFO lacks $pair: $strings"
+  done
+  local manifest
+  manifest=$(wrestool -x --raw --type=24 "$exe")
+  for want in 'level="asInvoker"' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' \
+    '>PerMonitorV2<' '>UTF-8<'; do
+    grep -qF -- "$want" <<<"$manifest" || fail "the manifest lacks $want"
+  done
+  log "icon (frmMain.ico's sizes), VERSIONINFO and manifest are in the .exe"
 }
 
 # ---- The core tests.
@@ -84,6 +161,8 @@ log "core tests under Wine (the first start makes the Wine prefix)"
 "$WINE" "$core_tests" >"$E2E_WORK/core.log" 2>&1 || { cat "$E2E_WORK/core.log"; fail "core tests failed"; }
 grep -q '^\[  PASSED  \]' "$E2E_WORK/core.log" || fail "core tests printed no PASSED line"
 log "core tests: $(grep '^\[  PASSED  \]' "$E2E_WORK/core.log")"
+
+check_resources
 
 # Windows has the design's fonts; Wine has neither, and unlike fontconfig on Linux it has no
 # stand-ins for them. The same stand-ins as on Linux, as Wine font replacements.
@@ -111,7 +190,7 @@ log "Linux program saved MyScript.cfg"
 # ---- The Windows program under Wine.
 WIN_GAME="$WINEPREFIX/drive_c/game"
 mkdir -p "$WIN_GAME/cstrike" "$WINEPREFIX/drive_c/nogame"
-start_wine_app
+start_wine_app "$exe"
 MAIN1=$(wait_window "$MAIN_TITLE")
 log "main window $MAIN1"
 # The main window has no frame: its X window is its client area.
@@ -122,6 +201,8 @@ read -r w h < <(xwininfo -id "$MAIN1" | awk '/^  Width:/ { w = $NF } /^  Height:
 xprop -id "$MAIN1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
   || fail "main window is in the task bar: $(xprop -id "$MAIN1" _NET_WM_STATE)"
 log "main window: client 482x276, not in the task bar"
+log "button contrast in Qt's default style for Windows (windowsvista):"
+expect_readable_buttons "$MAIN1" main-windowsvista 0 0 "${MAIN_BUTTONS[@]}"
 shot "$MAIN1" main-window
 shot root screen-start
 
@@ -130,6 +211,9 @@ SAVE=$(wait_window "$SAVE_TITLE")
 MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
 log "save window $SAVE, new main window $MAIN2"
 shot root screen-save-window
+
+read -r sdx sdy < <(client_offset "$SAVE" 211 39)
+expect_readable_buttons "$SAVE" save-windowsvista "$sdx" "$sdy" "$OK_BUTTON_RECT"
 
 # A directory without cstrike: "Not Saved", nothing written, the save window stays.
 save_to "$SAVE" 'C:\nogame'
@@ -149,4 +233,58 @@ log "C:\\game\\cstrike\\MyScript.cfg is byte-identical to the Linux program's fi
 focus "$MAIN2"
 click "$MAIN2" "${EXIT_BUTTON[@]}"
 expect_exit_code 0
+
+# ---- The setup program, silent: every file of the portable folder, the uninstaller, the Start
+# menu shortcut and the uninstall entry. Wine's user is an administrator: all users' places.
+UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vezuvazov'
+INSTALLED="$WINEPREFIX/drive_c/Program Files/Vezuvazov"
+SHORTCUT="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vezuvazov.lnk"
+"$WINE" "$setup" /S || fail "the setup program failed"
+mapfile -t shipped < <(cd "$out/vezuvazov-windows" && find . -type f | sed 's|^\./||')
+expect_files "$INSTALLED" "${shipped[@]}" uninstall.exe
+cmp "$exe" "$INSTALLED/vezuvazov.exe" || fail "the installed program differs from the gathered one"
+[[ -f "$SHORTCUT" ]] || fail "no Start menu shortcut $SHORTCUT"
+entry=$("$WINE" reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r')
+for value in 'DisplayName    REG_SZ    Vezuvazov' "DisplayVersion    REG_SZ    $version" \
+  'Publisher    REG_SZ    Didadura' 'DisplayIcon    REG_SZ    C:\Program Files\Vezuvazov\vezuvazov.exe,0' \
+  'EstimatedSize    REG_DWORD' 'QuietUninstallString    REG_SZ'; do
+  grep -qF -- "$value" <<<"$entry" || fail "the uninstall entry lacks \"$value\": $entry"
+done
+log "installed silently: $(du -sh "$INSTALLED" | cut -f1) in C:\\Program Files\\Vezuvazov, a Start menu shortcut and the uninstall entry"
+
+# ---- The installed program, in Qt's plain "windows" style: readable buttons, and a save into a
+# game directory as Steam lays it out.
+STEAM='C:\Program Files (x86)\Steam\steamapps\common\Half-Life'
+STEAM_GAME="$WINEPREFIX/drive_c/Program Files (x86)/Steam/steamapps/common/Half-Life"
+mkdir -p "$STEAM_GAME/cstrike"
+use_qt_style windows
+start_wine_app "$INSTALLED/vezuvazov.exe"
+# The first program has ended: its window ids may serve the new one.
+MAIN3=$(wait_window "$MAIN_TITLE")
+log "button contrast in Qt's \"windows\" style:"
+expect_readable_buttons "$MAIN3" main-windows 0 0 "${MAIN_BUTTONS[@]}"
+click "$MAIN3" "${CREATE_BUTTON[@]}"
+SAVE=$(wait_window "$SAVE_TITLE")
+MAIN4=$(wait_window "$MAIN_TITLE" "$MAIN3")
+read -r sdx sdy < <(client_offset "$SAVE" 211 39)
+expect_readable_buttons "$SAVE" save-windows "$sdx" "$sdy" "$OK_BUTTON_RECT"
+save_to "$SAVE" "$STEAM"
+answer_box Finished
+expect_same_bytes "$STEAM_GAME/cstrike/MyScript.cfg" "$LINUX_GAME/cstrike/MyScript.cfg"
+log "$STEAM\\cstrike\\MyScript.cfg is byte-identical to the Linux program's file"
+focus "$MAIN4"
+click "$MAIN4" "${EXIT_BUTTON[@]}"
+expect_exit_code 0
+
+# ---- The silent uninstaller (it runs from a copy of itself, so its end is awaited by its work).
+quiet=$(sed -n 's/^ *QuietUninstallString *REG_SZ *//p' <<<"$entry")
+uninstaller=${quiet#\"}
+read -ra arguments <<<"${uninstaller#*\" }"
+"$WINE" "${uninstaller%%\"*}" "${arguments[@]}"
+deadline=$((SECONDS + E2E_TIMEOUT))
+while [[ -e "$INSTALLED" ]] && ((SECONDS < deadline)); do sleep 0.2; done
+[[ ! -e "$INSTALLED" ]] || fail "the uninstaller left: $(find "$INSTALLED")"
+[[ ! -e "$SHORTCUT" ]] || fail "the uninstaller left the Start menu shortcut"
+! "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "the uninstaller left the uninstall entry"
+log "uninstalled silently: no file, shortcut or entry left"
 e2e_pass

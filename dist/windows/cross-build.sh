@@ -7,8 +7,8 @@
 #
 # Steps: install the toolchain; fetch Qt's source package; build Qt for Windows into the cache
 # folder (long: from about 20 minutes on two idle cores to over an hour on busy ones; once: a
-# second run reuses it); build the program and its core tests; gather the program in one folder
-# and a zip.
+# second run reuses it); build the program and its core tests; gather the program with its README
+# and licences in one folder, and make of it a zip, the setup program and the relinking kit.
 #
 # Environment:
 #   VEZUVAZOV_WIN_CACHE  where Qt's sources and build are kept (default ~/.cache/vezuvazov-windows)
@@ -28,7 +28,7 @@ qt_prefix=$cache/qt-$qt_version-mingw-static
 qt_stamp=$qt_prefix/.vezuvazov-built
 
 packages=(g++-mingw-w64-x86-64-posix wine64 qt6-base-dev qt6-base-dev-tools cmake ninja-build
-  googletest xz-utils zip)
+  googletest xz-utils zip nsis python3 icoutils)
 
 # Only what the program uses: Core, Gui and Widgets with the Windows platform plugin and the JPEG
 # and ICO image plugins. Qt's own copies of the image and text libraries are built in, as Windows
@@ -131,16 +131,109 @@ build_program() {
   cmake --build "$out/build" --parallel "$jobs"
 }
 
+project_version() {
+  sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/build/CMakeCache.txt"
+}
+
+# Windows' Notepad before 2018 shows LF-only text as one long line.
+crlf() {
+  sed -i 's/\r*$/\r/' "$@"
+}
+
+# The licences: the program's, Qt's LGPL with the GPL it builds on, the relinking offer, and the
+# notices of the third-party code that the linker took into the program.
+gather_licences() {
+  local folder=$1 licences=$1/licenses
+  mkdir -p "$licences"
+  cp "$repo/LICENSE" "$folder/LICENSE.txt"
+  cp "$cache/src/qtbase/LICENSES/LGPL-3.0-only.txt" "$licences/LGPL-3.0.txt"
+  cp "$cache/src/qtbase/LICENSES/GPL-3.0-only.txt" "$licences/GPL-3.0.txt"
+  cp "$out/build/RELINKING.txt" "$licences/RELINKING.txt"
+  step "gathering the notices of the third-party code in the program"
+  [ -f "$cache/qt-build/build.ninja" ] \
+    || { echo "Qt's build tree $cache/qt-build is gone: remove $qt_stamp to build Qt again" >&2; exit 1; }
+  python3 "$here/gather-notices.py" "$out/build/app/vezuvazov.exe.map" "$cache/src/qtbase" \
+    "$cache/qt-build" "$qt_prefix" "$licences/THIRD-PARTY-NOTICES.txt" | sed 's/^/   /'
+  crlf "$folder/LICENSE.txt" "$licences"/*.txt
+}
+
+# makensis's lists of what to install and uninstall, file by file.
+nsis_file_lists() {
+  local folder=$1 dir file
+  echo '!macro VZ_INSTALL_FILES'
+  while IFS= read -r dir; do
+    echo "  SetOutPath \"\$INSTDIR${dir:+\\${dir//\//\\}}\""
+    find "$folder/$dir" -maxdepth 1 -type f | sort | sed 's/.*/  File "&"/'
+  done < <(cd "$folder" && find . -type d | sed 's|^\./\{0,1\}||' | sort)
+  echo '!macroend'
+  echo '!macro VZ_UNINSTALL_FILES'
+  while IFS= read -r file; do
+    echo "  Delete \"\$INSTDIR\\${file//\//\\}\""
+  done < <(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
+  while IFS= read -r dir; do
+    echo "  RMDir \"\$INSTDIR\\${dir//\//\\}\""
+  done < <(cd "$folder" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r)
+  echo '!macroend'
+}
+
+make_installer() {
+  local folder=$1 setup=$2
+  step "making the setup program $(basename "$setup")"
+  nsis_file_lists "$folder" >"$out/build/vezuvazov-files.nsh"
+  makensis -V2 -DFILES="$out/build/vezuvazov-files.nsh" -DOUTFILE="$setup" "$out/build/vezuvazov.nsi"
+}
+
+# The program's own object files and the command that links them, so that anyone can link the
+# program with another static Qt (Qt's LGPL asks for it; RELINKING.txt offers it).
+make_relink_kit() {
+  local zip=$1 kit link token
+  kit=$out/relink/$(basename "$zip" .zip)
+  step "making the relinking kit $(basename "$zip")"
+  rm -rf "$out/relink"
+  mkdir -p "$kit"
+  link=$(cd "$out/build" && ninja -t commands app/vezuvazov.exe | tail -n 1)
+  link=${link//"$qt_prefix"/\$QT_PREFIX}
+  link=$(sed 's/ -Wl,-Map=[^ ]*//; s/^: && //; s/ && :$//' <<<"$link")
+  # The link's inputs from the program's build folder (not the program it makes), without the
+  # debugging information, which a relink does not need.
+  for token in $link; do
+    if [[ $token != /* && $token != -* && $token != *.exe && -f "$out/build/$token" ]]; then
+      mkdir -p "$kit/$(dirname "$token")"
+      cp "$out/build/$token" "$kit/$token"
+      [[ $token == *.res ]] || x86_64-w64-mingw32-strip --strip-debug "$kit/$token"
+    fi
+  done
+  {
+    cat <<'EOF'
+#!/bin/sh
+# Links app/vezuvazov.exe from the object files beside this script with the static Qt for
+# 64-bit Windows in QT_PREFIX, built with MinGW-w64 as dist/windows/cross-build.sh does.
+set -e
+: "${QT_PREFIX:?set QT_PREFIX to the static Qt to link with}"
+cd "$(dirname "$0")"
+EOF
+    echo "$link"
+  } >"$kit/relink.sh"
+  chmod +x "$kit/relink.sh"
+  (cd "$out/relink" && zip -qr "$zip" "$(basename "$kit")")
+}
+
 gather() {
-  local folder=$out/vezuvazov-windows
-  step "gathering the program in $folder and $folder.zip"
-  rm -rf "$folder" "$folder.zip"
+  local folder=$out/vezuvazov-windows version
+  version=$(project_version)
+  step "gathering the program in $folder"
+  rm -rf "$folder" "$out"/vezuvazov-*.zip "$out"/vezuvazov-*-setup.exe
   mkdir -p "$folder"
   # Qt, its plugins and the compiler's runtime are linked in: the program is one file.
   cp "$out/build/app/vezuvazov.exe" "$folder/"
   x86_64-w64-mingw32-strip "$folder/vezuvazov.exe"
-  (cd "$out" && zip -qr vezuvazov-windows.zip vezuvazov-windows)
-  step "done: $(du -sh "$folder" | cut -f1) folder, $(du -h "$folder.zip" | cut -f1) zip"
+  cp "$out/build/README.txt" "$folder/README.txt"
+  crlf "$folder/README.txt"
+  gather_licences "$folder"
+  (cd "$out" && zip -qr "vezuvazov-$version-windows.zip" vezuvazov-windows)
+  make_installer "$folder" "$out/vezuvazov-$version-setup.exe"
+  make_relink_kit "$out/vezuvazov-$version-relink.zip"
+  step "done: $(du -sh "$folder" | cut -f1) folder; $(cd "$out" && du -h vezuvazov-"$version"-* | tr '\t\n' ' ')"
 }
 
 mkdir -p "$cache"

@@ -1,0 +1,268 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Writes the third-party notices of a statically linked vezuvazov.exe.
+
+What went into the program is read, not listed by hand: the linker's map names every archive
+member it took in; Qt's build graph (its build.ninja and the dependency log of `ninja -t deps`)
+leads from those members to the sources and headers they were compiled from; Qt's
+qt_attribution.json files say which of those sources are third-party code, under what licence.
+Archive members from the compiler's and MinGW-w64's own libraries are covered by the copyright
+files of the Debian packages that ship them.
+
+Usage: gather-notices.py MAP QT_SOURCE QT_BUILD QT_PREFIX OUTPUT
+Prints the names of the notices it wrote, one a line.
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+from collections import defaultdict
+
+MAP_MEMBERS_HEADING = "Archive member included to satisfy reference by file (symbol)"
+MAP_MEMBER = re.compile(r"^(\S+\.a)\(([^)]+)\)(?:\s|$)")
+MAP_LOAD = re.compile(r"^LOAD (\S+)$")
+NINJA_WORKDIR = "${cmake_ninja_workdir}"
+# Sources generated once and kept in Qt's tree, whose attribution names what they were generated
+# from rather than themselves.
+GENERATED_FROM = {"src/gui/painting/webgradients.cpp": "util/gradientgen/webgradients.css"}
+
+
+def linked_inputs(map_path):
+    """The archive members and the plain object files the linker took in."""
+    members, objects = [], []
+    in_members = False
+    with open(map_path, encoding="utf-8", errors="replace") as lines:
+        for line in lines:
+            line = line.rstrip("\n")
+            if line == MAP_MEMBERS_HEADING:
+                in_members = True
+                continue
+            found = MAP_MEMBER.match(line) if in_members else None
+            if found:
+                members.append((os.path.normpath(found.group(1)), found.group(2)))
+            elif in_members and line and not line.startswith(" "):
+                in_members = False
+            load = MAP_LOAD.match(line)
+            if load and not load.group(1).endswith(".a"):
+                objects.append(os.path.normpath(load.group(1)))
+    return members, objects
+
+
+def ninja_paths(text):
+    """Splits a part of a build statement into paths, undoing Ninja's escapes."""
+    paths, current, i = [], "", 0
+    while i < len(text):
+        c = text[i]
+        if c == "$" and text.startswith("{", i + 1):  # a variable, kept as it is
+            end = text.index("}", i) + 1
+            current += text[i:end]
+            i = end
+            continue
+        if c == "$" and i + 1 < len(text):  # an escaped space, colon or dollar
+            current += text[i + 1]
+            i += 2
+            continue
+        if c == " ":
+            if current:
+                paths.append(current)
+            current = ""
+        else:
+            current += c
+        i += 1
+    if current:
+        paths.append(current)
+    return [p.removeprefix(NINJA_WORKDIR) for p in paths]
+
+
+def split_statement(statement):
+    """'outs | implicit outs: rule ins | implicit ins || order-only' into outputs and inputs."""
+    colon = re.search(r"(?<!\$): ", statement)
+    outputs = [p for p in ninja_paths(statement[: colon.start()]) if p != "|"]
+    inputs = ninja_paths(statement[colon.end():])[1:]  # the rule's name first
+    if "||" in inputs:
+        inputs = inputs[: inputs.index("||")]
+    return outputs, [p for p in inputs if p != "|"]
+
+
+def absolute(qt_build, path):
+    """Ninja names a file now relative to the build folder, now absolute: one name for each."""
+    return os.path.normpath(os.path.join(qt_build, path))
+
+
+def build_graph(qt_build):
+    """Each output of Qt's build with the inputs of the statement that makes it."""
+    made_from = {}
+    with open(os.path.join(qt_build, "build.ninja"), encoding="utf-8") as lines:
+        for line in lines:
+            if line.startswith("build "):
+                outputs, inputs = split_statement(line[len("build "):].rstrip("\n"))
+                for output in outputs:
+                    made_from[absolute(qt_build, output)] = [absolute(qt_build, i) for i in inputs]
+    return made_from
+
+
+def dependency_log(qt_build):
+    """The headers and sources each object was compiled from, as the compiler reported them."""
+    text = subprocess.run(["ninja", "-C", qt_build, "-t", "deps"], check=True,
+                          capture_output=True, text=True).stdout
+    deps, current = defaultdict(list), None
+    for line in text.splitlines():
+        if line and not line.startswith(" "):
+            current = absolute(qt_build, line.split(": #deps", 1)[0])
+        elif line.strip() and current:
+            deps[current].append(absolute(qt_build, line.strip()))
+    return deps
+
+
+def qt_build_path(path, qt_prefix, qt_build, made_from):
+    """The build tree's file of a file the program linked from Qt's installed prefix."""
+    relative = os.path.relpath(path, qt_prefix)
+    # Installed object libraries: lib/objects-<config>/<target>/<file>, built as
+    # <dir>/CMakeFiles/<target>.dir/<file>.
+    parts = relative.split(os.sep)
+    if len(parts) > 3 and parts[0] == "lib" and parts[1].startswith("objects-"):
+        suffix = "/CMakeFiles/{}.dir/{}".format(parts[2], "/".join(parts[3:]))
+        return [out for out in made_from if out.endswith(suffix)]
+    return [absolute(qt_build, relative)]
+
+
+def compiled_files(members, objects, qt_prefix, qt_build):
+    """Every source file (absolute) that went into the Qt code the program holds."""
+    made_from, deps = build_graph(qt_build), dependency_log(qt_build)
+    start = []
+    for archive, member in members:
+        if archive.startswith(qt_prefix + os.sep):
+            for built in qt_build_path(archive, qt_prefix, qt_build, made_from):
+                start += [o for o in made_from.get(built, []) if os.path.basename(o) == member]
+    for obj in objects:
+        if obj.startswith(qt_prefix + os.sep):
+            start += qt_build_path(obj, qt_prefix, qt_build, made_from)
+    seen, todo = set(), list(start)
+    while todo:
+        node = todo.pop()
+        if node in seen:
+            continue
+        seen.add(node)
+        todo += made_from.get(node, []) + deps.get(node, [])
+    return seen
+
+
+def attributions(qt_source):
+    """Every entry of Qt's attribution files, with the folder it is relative to."""
+    for folder, _, names in os.walk(qt_source):
+        if "qt_attribution.json" in names:
+            with open(os.path.join(folder, "qt_attribution.json"), encoding="utf-8") as f:
+                entries = json.loads(f.read(), strict=False)  # they hold raw line breaks
+            for entry in entries if isinstance(entries, list) else [entries]:
+                yield folder, entry
+
+
+def covers(folder, entry, files):
+    """Whether the entry's code is among the compiled files."""
+    if "Files" in entry:
+        names = re.split(r"[\s,]+", entry["Files"].strip())
+        return any(os.path.normpath(os.path.join(folder, n)) in files for n in names)
+    scope = os.path.normpath(os.path.join(folder, entry.get("Path", "")))
+    return scope in files or any(f.startswith(scope + os.sep) for f in files)
+
+
+def read(path):
+    with open(path, encoding="utf-8", errors="replace") as f:
+        return f.read().strip("\n")
+
+
+def licence_texts(folder, entry):
+    """The entry's licence files, and the files beside them that they name `like/this.txt`
+    (FreeType's points to the texts of its two licences)."""
+    names = entry.get("LicenseFiles") or ([entry["LicenseFile"]] if "LicenseFile" in entry else [])
+    texts = []
+    for name in names:
+        path = os.path.join(folder, name)
+        texts.append(read(path))
+        for named in re.findall(r"`([\w./-]+)`", texts[-1]):
+            beside = os.path.join(os.path.dirname(path), named)
+            if os.path.isfile(beside):
+                texts.append(read(beside))
+    return texts
+
+
+def package_of(path):
+    owner = subprocess.run(["dpkg-query", "-S", path], capture_output=True, text=True)
+    return owner.stdout.split(":", 1)[0] if owner.returncode == 0 else None
+
+
+RULE = "-" * 79
+
+
+def qt_notices(qt_source, files):
+    covered = [(folder, entry) for folder, entry in attributions(qt_source)
+               if covers(folder, entry, files)]
+    covered.sort(key=lambda found: found[1]["Name"].lower())
+    notices, given = [], {}  # each licence text once, the later entries point to it
+    for folder, entry in covered:
+        name = entry["Name"] + (" " + entry["Version"] if "Version" in entry else "")
+        lines = [RULE, name, "", entry.get("QtUsage", "")]
+        if "Copyright" in entry:
+            lines += ["", entry["Copyright"].strip()]
+        if "CopyrightFile" in entry:
+            lines += ["", read(os.path.join(folder, entry["CopyrightFile"]))]
+        lines += ["", "Licence: {} ({})".format(entry["License"], entry.get("LicenseId", "-"))]
+        for text in licence_texts(folder, entry):
+            lines += ["", "(The same text as for {} above.)".format(given[text]) if text in given
+                      else text]
+            given.setdefault(text, name)
+        notices.append((name, lines))
+    return notices
+
+
+def toolchain_notices(members, qt_prefix):
+    """The Debian packages whose libraries the linker took members from, outside Qt."""
+    archives = defaultdict(set)
+    for archive in {a for a, _ in members if not a.startswith(qt_prefix + os.sep)}:
+        package = package_of(os.path.realpath(archive))
+        if package:
+            archives[package].add(os.path.basename(archive))
+    # Packages built from one source (gcc and g++) share one copyright file: given once.
+    by_text = defaultdict(lambda: (set(), set()))
+    for package, libraries in archives.items():
+        packages, all_libraries = by_text[read("/usr/share/doc/{}/copyright".format(package))]
+        packages.add(package)
+        all_libraries.update(libraries)
+    notices = []
+    for text, (packages, libraries) in by_text.items():
+        title = "{} (Debian: {})".format(", ".join(sorted(libraries)), ", ".join(sorted(packages)))
+        lines = [RULE, title, "", "Linked into the program from the compiler's toolchain.", "", text]
+        notices.append((title, lines))
+    return sorted(notices)
+
+
+HEADER = """Third-party notices for vezuvazov.exe
+=====================================
+
+vezuvazov.exe holds Qt, linked statically under the GNU LGPL version 3 (see LGPL-3.0.txt,
+GPL-3.0.txt and RELINKING.txt), and the code below, which Qt and the compiler build into it:
+each with its use, copyright and licence as its authors give them.
+"""
+
+
+def main(map_path, qt_source, qt_build, qt_prefix, output):
+    members, objects = linked_inputs(map_path)
+    qt_prefix, qt_source = os.path.normpath(qt_prefix), os.path.normpath(qt_source)
+    files = compiled_files(members, objects, qt_prefix, qt_build)
+    for generated, origin in GENERATED_FROM.items():
+        if os.path.join(qt_source, generated) in files:
+            files.add(os.path.join(qt_source, origin))
+    notices = qt_notices(qt_source, files) + toolchain_notices(members, qt_prefix)
+    with open(output, "w", encoding="utf-8", newline="\r\n") as out:
+        out.write(HEADER)
+        for _, lines in notices:
+            out.write("\n" + "\n".join(lines) + "\n")
+    for name, _ in notices:
+        print(name)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 6:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])
