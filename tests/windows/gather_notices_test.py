@@ -9,10 +9,10 @@ import tempfile
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SPEC = importlib.util.spec_from_file_location(
+FOUND = importlib.util.spec_from_file_location(
     "gather_notices", os.path.join(HERE, "..", "..", "dist", "windows", "gather-notices.py"))
-notices = importlib.util.module_from_spec(SPEC)
-SPEC.loader.exec_module(notices)
+notices = importlib.util.module_from_spec(FOUND)
+FOUND.loader.exec_module(notices)
 
 # GNU ld's map: a member's referrer on its own line or on the member's line, then the next part.
 MAP = """Archive member included to satisfy reference by file (symbol)
