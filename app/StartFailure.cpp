@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartFailure.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -9,17 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/Platform.h"
+
 namespace {
-
-constexpr const char* NoDisplayText =
-    "Vezuvazov cannot start: there is no display to open its windows on (DISPLAY is not set).";
-constexpr const char* DisplayClosedText =
-    "Vezuvazov cannot start: the display \"%s\" cannot be opened.";
-constexpr const char* PlatformFailedText =
-    "Vezuvazov cannot start: the window system plugin \"%s\" cannot be started.";
-
-// The platforms whose failure means the display itself is missing or unreachable.
-constexpr const char* DisplayPlatforms[] = {"", "xcb"};
 
 QtMessageHandler toolkitHandler = nullptr;
 struct HeldMessage {
@@ -29,24 +20,8 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> heldMessages;
 
-bool NamesDisplayPlatform(const QByteArray& platform) {
-  for (const char* name : DisplayPlatforms) {
-    if (platform == name) return true;
-  }
-  return false;
-}
-
 void SayWhyAndExit() {
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  const QByteArray display = qgetenv("DISPLAY");
-  if (!NamesDisplayPlatform(platform)) {
-    std::fprintf(stderr, PlatformFailedText, platform.constData());
-  } else if (display.isEmpty()) {
-    std::fputs(NoDisplayText, stderr);
-  } else {
-    std::fprintf(stderr, DisplayClosedText, display.constData());
-  }
-  std::fputc('\n', stderr);
+  std::fprintf(stderr, "%s\n", Platform::StartFailureText().c_str());
   std::fflush(stderr);
   // No clean-up: the half-made application object must not run its destructors.
   std::_Exit(EXIT_FAILURE);

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "ui/Controls.h"
+#include "ui/Looks.h"
 #include "ui/Forms.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"

@@ -1,67 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Controls.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
-#include <vector>
 
-#include "ui/ComboNames.h"
+#include "ui/Looks.h"
+#include "ui/Platform.h"
 
 namespace {
-// A plain sans serif narrow enough that the information windows' one-line captions stay on one
-// line; fontconfig answers the name with its metric twin, Liberation Sans.
-constexpr const char* DialogFamily = "Arial";
-constexpr int DialogPoints = 8;
-// The widget classes the program shows in the platform's font: context menus and message boxes.
-constexpr const char* PlatformFontClasses[] = {"QMenu", "QMessageBox"};
 
-// The pictures and icons drawn at twice their size, and what their files are called.
+// The pictures and icons drawn at twice their size, and what their files are called. Qt's icons
+// find such a picture only for whole ratios; between them they would stretch the smaller one at
+// every paint.
 constexpr double TwiceRatio = 2.0;
 constexpr const char* TwiceSuffix = "@2x";
 constexpr int TwiceIconSizes[] = {64, 96};
-
-// The colours with every role of every group set, so that the palette no longer takes anything
-// from the parent's: a widget then keeps the very palette it is given instead of a fresh copy.
-QPalette Complete(const QPalette& colours) {
-  QPalette palette = colours;
-  for (int role = 0; role < QPalette::NColorRoles; ++role) {
-    const auto r = static_cast<QPalette::ColorRole>(role);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      palette.setColor(group, r, colours.color(group, r));
-    }
-  }
-  return palette;
-}
-
-// One palette for each set of colours the windows use. Qt's styles key their pixmap cache on a
-// palette's identity, and those keys stay for good: a window rebuilt with palettes of its own (the
-// main window at every "Create Script" and "New") would add a few KiB of keys each time.
-QPalette Shared(const QPalette& colours) {
-  static std::vector<QPalette> made;  // a handful: one per look
-  // Most widgets already hold, or inherit, the colours of a palette made before: found at once.
-  for (const QPalette& palette : made) {
-    if (palette == colours) return palette;
-  }
-  const QPalette complete = Complete(colours);
-  for (const QPalette& palette : made) {
-    if (palette == complete) return palette;
-  }
-  made.push_back(complete);
-  return complete;
-}
 
 // Qt 6.4's own insertion reads the first of the offered formats without looking whether there is
 // one, and crashes on a clipboard that no program owns; so the box takes the text itself.
@@ -81,74 +44,7 @@ class GuardedTextBox : public QPlainTextEdit {
   }
 };
 
-// Qt's font engine on Windows (GDI) draws the design's Comic font at its 8.25 points with strokes
-// thinner than a pixel, as partly covered pixels (seen with its stand-in under Wine): a caption
-// comes out mid grey on a button's light face, 4.1:1 for "Exit", though its colour is the
-// palette's black. Drawn without antialiasing, as Windows draws small captions, it stays black.
-// The engines of other platforms hint the strokes to whole pixels.
-constexpr const char* WindowsPlatform = "windows";
-
-void KeepCaptionSolid(QPushButton* button) {
-  if (QGuiApplication::platformName() != WindowsPlatform) return;
-  QFont solid;  // only the strategy is the button's own: family and size still follow the window
-  solid.setStyleStrategy(QFont::NoAntialias);
-  button->setFont(solid);
-}
-
 }  // namespace
-
-QFont ComicFont(double points) {
-  QFont font(ComicFamily);
-  font.setPointSizeF(points);
-  font.setWeight(QFont::Normal);
-  return font;
-}
-
-QFont DialogFont() {
-  QFont font(DialogFamily);
-  font.setPointSize(DialogPoints);
-  return font;
-}
-
-void UseDesignFont() {
-  for (const char* widgetClass : PlatformFontClasses) {
-    QApplication::setFont(QApplication::font(widgetClass), widgetClass);
-  }
-  // QApplication::setFont would also drop the fonts the platform gives its own widget classes.
-  QGuiApplication::setFont(ComicFont());
-}
-
-void PaintWhiteOnBlack(QWidget* widget) {
-  QPalette palette = widget->palette();
-  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-    palette.setColor(role, Qt::black);
-  }
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    palette.setColor(role, Qt::white);
-  }
-  widget->setPalette(Shared(palette));
-  widget->setAutoFillBackground(true);
-}
-
-void PaintBlackWindow(QWidget* window) {
-  QPalette palette = window->palette();
-  palette.setColor(QPalette::Window, Qt::black);
-  palette.setColor(QPalette::WindowText, Qt::white);
-  window->setPalette(Shared(palette));
-  window->setAutoFillBackground(true);
-}
-
-// Every role set marks it as the widget's own, so the parent's colours no longer reach it.
-void KeepDefaultColours(QWidget* widget) {
-  widget->setPalette(Shared(QApplication::palette(widget)));
-}
-
-void ShareColours(QWidget* window) {
-  window->setPalette(Shared(window->palette()));
-  for (QWidget* widget : window->findChildren<QWidget*>()) {
-    widget->setPalette(Shared(widget->palette()));
-  }
-}
 
 QGroupBox* Frame(QWidget* parent, const char* caption, TwipRect twips) {
   return Place(new QGroupBox(caption, parent), twips);
@@ -164,7 +60,7 @@ QPushButton* Button(QWidget* parent, const char* caption, TwipRect twips) {
   auto* button = Place(new QPushButton(caption, parent), twips);
   button->setAutoDefault(false);
   KeepDefaultColours(button);
-  KeepCaptionSolid(button);
+  Platform::KeepCaptionSolid(button);
   return button;
 }
 
@@ -178,7 +74,6 @@ void Describe(QWidget* control, const Accessible& said) {
 // comes before the items: a later one would lay out every item of the list again.
 QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startText, TwipRect twips,
                  const Accessible& said, double points) {
-  HearCombosByName();
   auto* combo = Place(new QComboBox(parent), twips);
   Describe(combo, said);
   combo->setFont(ComicFont(points));

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFont>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
 
 #include "ui/Geometry.h"
+#include "ui/Looks.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,36 +20,6 @@ class QWidget;
 
 // Where every window makes its controls: each is placed at its twips from the window design and
 // given the look the design asks for, so that the forms only say which controls they hold.
-
-// "Comic Sans MS" where installed; fontconfig maps the name to Comic Neue where that stands in.
-inline constexpr const char* ComicFamily = "Comic Sans MS";
-inline constexpr double ComicSmallPoints = 8.25;
-
-QFont ComicFont(double points = ComicSmallPoints);
-
-// The dialog font, for the controls and windows the design gives no font of their own.
-QFont DialogFont();
-
-// Makes the design's font the application's, before any window is made: a control then lays out
-// its text once, in the font it shows, and no other face is loaded. The toolkit's own menus and
-// message boxes keep the platform's font.
-void UseDesignFont();
-
-// Black background and white text, as the main, code and save windows draw their controls.
-void PaintWhiteOnBlack(QWidget* widget);
-
-// The main window's own black background and white text; the rest of its controls' colours stay
-// the toolkit's.
-void PaintBlackWindow(QWidget* window);
-
-// The toolkit's own colours, whatever the parent window paints.
-void KeepDefaultColours(QWidget* widget);
-
-// Gives the window and every widget in it, the toolkit's own inner ones included (viewports,
-// scroll bars, drop-down lists), the shared palette of the colours it has now. A window that
-// colours its controls calls it once they are built, so that each reload draws with the same
-// palettes as the last one. The colours themselves stay as they are.
-void ShareColours(QWidget* window);
 
 // What a screen reader says of a control: a name that tells what the control is and never changes
 // with its value, and, where that name alone does not tell what the control is for, a description.

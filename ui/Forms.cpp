@@ -7,27 +7,13 @@
 #include <QWindow>
 #include <map>
 
-#include "ui/TaskBar.h"
+#include "ui/Platform.h"
 
 namespace {
 
-// Qt's platform plugin for Wayland, by the start of its name ("wayland", "wayland-egl").
-constexpr const char* WaylandPlatform = "wayland";
-
-// Wayland lets no program raise or activate its windows; a compositor puts the window mapped last
-// on top and makes it the active one.
-bool CanRaiseWindows() { return !QGuiApplication::platformName().startsWith(WaylandPlatform); }
-
-// Brings a shown form to the front and makes it the active window; where that cannot be asked for,
-// by mapping it anew. The control, if given, gets the keyboard focus.
+// Brings a shown form to the front; the control, if given, gets the keyboard focus.
 void BringToFront(QWidget* form, QWidget* control) {
-  if (CanRaiseWindows()) {
-    form->raise();
-    form->activateWindow();
-  } else {
-    form->hide();
-    form->show();
-  }
+  Platform::BringToFront(form);
   if (control) control->setFocus(Qt::ActiveWindowFocusReason);
 }
 
@@ -78,13 +64,18 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) KeepOutOfTaskBar(this);
+  if (!event->spontaneous()) Platform::KeepOutOfTaskBar(this);
   QWidget::showEvent(event);
 }
 
 namespace Forms {
 
 QPointer<FormWindow>& Slot(std::type_index form) { return Registry()[form]; }
+
+void Show(FormWindow& form) {
+  form.show();
+  Platform::BringToFront(&form);
+}
 
 void Focus(FormWindow& form, QWidget* control) {
   bool coming = false;
@@ -95,7 +86,7 @@ void Focus(FormWindow& form, QWidget* control) {
     coming = true;
   }
   // Mapped anew now, the form would still go under a window that is yet to appear.
-  if (CanRaiseWindows() || !coming) BringToFront(&form, control);
+  if (Platform::RaisesAboveComingWindows() || !coming) BringToFront(&form, control);
 }
 
 void Unload(QPointer<FormWindow>& slot) {

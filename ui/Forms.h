@@ -47,13 +47,14 @@ Form& Load() {
   return static_cast<Form&>(*slot);
 }
 
-// Loads the form if needed, shows it without owner and not modal, and brings it to the front.
+// Shows a form without owner and not modal, and brings it to the front.
+void Show(FormWindow& form);
+
+// Loads the form if needed, shows it and brings it to the front.
 template <class Form>
 Form& Show() {
   Form& form = Load<Form>();
-  form.show();
-  form.raise();
-  form.activateWindow();
+  Show(form);
   return form;
 }
 

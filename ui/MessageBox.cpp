@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <utility>
 
+#include "ui/Platform.h"
+
 namespace {
 
 MessageBoxHook& Hook() {
@@ -23,8 +25,7 @@ QWidget* FocusNow() {
 // for itself: a keyboard user would have to reach for the mouse.
 void GiveFocusBack(QWidget* to) {
   QWidget* window = to->window();
-  window->raise();
-  window->activateWindow();
+  Platform::BringToFront(window);
   // A window given back gets the control it had the focus on.
   if (to != window) to->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -5,6 +5,7 @@
 
 #include "script/SiteAddresses.h"
 #include "ui/Controls.h"
+#include "ui/Looks.h"
 #include "ui/Utf8.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "script/SiteAddresses.h"
 #include "ui/Controls.h"
 #include "ui/Geometry.h"
+#include "ui/Looks.h"
 #include "ui/MessageBox.h"
 #include "ui/Utf8.h"
 #include "ui/frmCode.h"
