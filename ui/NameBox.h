@@ -3,10 +3,18 @@
 
 #include <functional>
 
+#include "ui/Controls.h"
+
 class QLineEdit;
 
-// Holds a name box to the script name characters whatever way text arrives: a paste (Shift+Insert,
-// the context menu, a middle click) or a drop. Text that holds any other character is refused
-// whole: nothing of it is inserted, and `refused` is called once. Typed keys are the key filter's;
-// text set by the program is not tested.
-void KeepToNameCharacters(QLineEdit* box, std::function<void()> refused);
+// The script name box, white on black, and the one owner of the name rule in the window: whatever
+// way text arrives, only script name characters get in.
+// - A key that types a character goes to `keyPress` first, with the character's code (a letter
+//   with Ctrl held is its control code, Ctrl+V 22); `keyPress` cancels the key by setting the code
+//   to 0, and a cancelled key never reaches the box. Keys that type nothing (arrows, Home, End,
+//   Delete, function keys, Tab) go straight to the box.
+// - Pasted or dropped text (Shift+Insert, the context menu, a middle click, a drop) that holds any
+//   other character is refused whole: nothing of it is inserted, and `refused` is called once.
+// Text set by the program is not tested; "Create Script" and the save look at the whole name.
+QLineEdit* NameBox(QWidget* parent, const char* startText, TwipRect twips, const Accessible& said,
+                   std::function<void(int& KeyAscii)> keyPress, std::function<void()> refused);

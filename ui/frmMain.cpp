@@ -6,22 +6,19 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <array>
-#include <cctype>
-#include <limits>
-#include <optional>
 
 #include "script/ScriptComposer.h"
 #include "script/ScriptNameRules.h"
 #include "script/SiteAddresses.h"
 #include "ui/Controls.h"
 #include "ui/Geometry.h"
+#include "ui/Looks.h"
 #include "ui/MessageBox.h"
 #include "ui/NameBox.h"
 #include "ui/Program.h"
@@ -81,31 +78,6 @@ QStringList ItemList(const std::string_view (&items)[N]) {
   return list;
 }
 
-// The character a key press delivers to the name box, or nothing for keys that produce none
-// (arrows, Home, End, Delete, function keys, and Tab, which moves the focus).
-std::optional<int> TypedCharacter(const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return std::nullopt;
-    default:
-      break;
-  }
-  const QString text = key.text();
-  if (text.isEmpty()) return std::nullopt;
-  // Several characters at once, or one outside the basic plane: none of them is a name character.
-  if (text.size() != 1) return -1;
-  const int code = text[0].unicode();
-  // With Ctrl held a letter is its control code (Ctrl+V is 22), whatever text the platform sends.
-  const auto modifiers = key.modifiers();
-  if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && code < 128 &&
-      std::isalpha(code)) {
-    return std::toupper(code) - '@';
-  }
-  return code;
-}
-
 }  // namespace
 
 frmMain::frmMain() : FormWindow(Qt::Window | Qt::FramelessWindowHint) {
@@ -132,13 +104,10 @@ void frmMain::BuildControls() {
   picTitle->setAutoFillBackground(true);
 
   Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
-  txtScriptName = LineBox(this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid);
-  txtScriptName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
-  // Keys reach the box only through the name filter, never through an input method.
-  txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
-  txtScriptName->installEventFilter(this);
-  KeepToNameCharacters(txtScriptName,
-                       [] { ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle); });
+  txtScriptName = NameBox(
+      this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid,
+      [this](int& KeyAscii) { txtScriptName_KeyPress(KeyAscii); },
+      [] { ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle); });
   cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
 
   fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});
@@ -277,17 +246,6 @@ void frmMain::Command3_Click() { Forms::Show<frmAbout>(); }
 void frmMain::Command4_Click() { Forms::Show<frmHelp>(); }
 
 void frmMain::Command5_Click() { Program::EndProgram(); }
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != txtScriptName || event->type() != QEvent::KeyPress) {
-    return FormWindow::eventFilter(watched, event);
-  }
-  const std::optional<int> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
-  if (!typed) return false;
-  int KeyAscii = *typed;
-  txtScriptName_KeyPress(KeyAscii);
-  return KeyAscii == 0;  // a cancelled key never reaches the box
-}
 
 void frmMain::showEvent(QShowEvent* event) {
   FormWindow::showEvent(event);

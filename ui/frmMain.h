@@ -57,7 +57,6 @@ class frmMain : public FormWindow {
   QPushButton* Command5;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
