@@ -3,5 +3,5 @@
 
 // Makes screen readers hear every combo box by its accessible name, its text as its value. Qt on
 // Linux names a combo box by its current text, so a field read out "UMP45" once that is picked.
-// Safe to call any number of times.
+// Called as the program starts, before any window is made.
 void HearCombosByName();

@@ -3,8 +3,9 @@
 
 #include <QApplication>
 
-#include "ui/Controls.h"
+#include "ui/ComboNames.h"
 #include "ui/Forms.h"
+#include "ui/Looks.h"
 #include "ui/frmMain.h"
 
 namespace Program {
@@ -12,6 +13,7 @@ namespace Program {
 void Start() {
   QApplication::setQuitOnLastWindowClosed(false);
   UseDesignFont();
+  HearCombosByName();
   Forms::Show<frmMain>();
 }
 
