@@ -185,16 +185,16 @@ TEST_F(MainRoad, EnterAndEscapeDoNotPressOk) {
 }
 
 // The reasons and the guarantees of a failed save are the file layer's tests; here, the box.
+// The directory is taken as typed, a trailing blank included.
 TEST_F(MainRoad, MissingCstrikeFolderThenCorrectedDirectory) {
-  QTemporaryDir bare;
   Click(Main().cmdCreate);
-  SaveTo(bare.path());
-  const ShownMessage notSaved{"Your Command Menu Could Not Be Saved To:\r\n" + bare.path() +
-                                  "/cstrike/MyScript.cfg\r\nNo such file or directory\r\n"
+  SaveTo(game.path() + " ");
+  const ShownMessage notSaved{"Your Command Menu Could Not Be Saved To:\r\n" + game.path() +
+                                  " /cstrike/MyScript.cfg\r\nNo such file or directory\r\n"
                                   "Check The Directory And Press OK Again.",
                               "Not Saved"};
   EXPECT_EQ(Messages, std::vector<ShownMessage>{notSaved});
-  EXPECT_TRUE(Entries(bare.path()).isEmpty());
+  EXPECT_TRUE(Entries(Cstrike()).isEmpty());
   EXPECT_TRUE(Forms::Load<frmSave>().isVisible());
 
   SaveTo(game.path());

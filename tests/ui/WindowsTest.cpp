@@ -141,12 +141,15 @@ TEST_F(Windows, AboutAndHelpStaySingle) {
   Click(Main().Command4);
   frmAbout* about = &Forms::Load<frmAbout>();
   frmHelp* help = &Forms::Load<frmHelp>();
-  Click(Main().Command3);
   Click(Main().Command4);
+  Click(Main().Command3);
   EXPECT_EQ(&Forms::Load<frmAbout>(), about);
   EXPECT_EQ(&Forms::Load<frmHelp>(), help);
   EXPECT_EQ(VisibleWindows("About"), 1);
   EXPECT_EQ(VisibleWindows("Help"), 1);
+  // Shown again, the window already open comes to the front.
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), about);
 }
 
 // A form that nothing in the lifecycle names: loading it is all it takes to be unloaded with the
