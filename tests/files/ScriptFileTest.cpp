@@ -66,7 +66,7 @@ constexpr fs::perms OldScriptMode =
     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
 
 // A game folder with cstrike/MyScript.cfg holding an old script. Permissions taken away by a case
-// are given back before the folder goes.
+// are given back before the folder goes. exFAT refuses them all.
 class Game {
  public:
   explicit Game(const fs::path& under) {
@@ -74,14 +74,14 @@ class Game {
     if (mkdtemp(pattern.data()) != nullptr) root_ = pattern;
     fs::create_directory(Cstrike());
     WriteBytes(Cstrike() / "MyScript.cfg", OldScript);
-    fs::permissions(Cstrike() / "MyScript.cfg", OldScriptMode);
+    fs::permissions(Cstrike() / "MyScript.cfg", OldScriptMode, refused_);
   }
   ~Game() {
     if (root_.empty()) return;
-    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, refused_);
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_)) {
       if (!entry.is_symlink()) {
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, refused_);
       }
     }
     fs::remove_all(root_);
@@ -94,6 +94,7 @@ class Game {
 
  private:
   fs::path root_;
+  std::error_code refused_;
 };
 
 // Lowers the file-size limit for its lifetime.
@@ -113,7 +114,7 @@ class FileSizeLimited {
   rlimit previous_{};
 };
 
-enum class Needs { Nothing, BindingPermissions, SmallDisk, FileSizeLimit };
+enum class Needs { Nothing, BindingPermissions, SmallDisk, FileSizeLimit, Links };
 
 struct Fault {
   const char* Case;
@@ -161,7 +162,7 @@ const Fault Faults[] = {
        fs::rename(g.Cstrike() / "MyScript.cfg", g.Cstrike() / (LongestName + ".cfg"));
      },
      ShortScript, LongestName, "", "cstrike/" + LongestName + ".cfg"},
-    {"LinkStaysItsTargetIsWritten", Needs::Nothing,
+    {"LinkStaysItsTargetIsWritten", Needs::Links,
      [](Game& g) {
        fs::create_directory(g.Root() / "elsewhere");
        fs::rename(g.Cstrike() / "MyScript.cfg", g.Root() / "elsewhere" / "MyScript.cfg");
@@ -213,6 +214,19 @@ TEST_P(SaveUnderFault, NamesTheReasonOrReplacesAndLeavesNothingElse) {
   const char* temporary = std::getenv("TMPDIR");
   SaveAndCheck(fault, fault.Setting == Needs::SmallDisk ? environment.SmallDisk
                                                         : fs::path(temporary ? temporary : "/tmp"));
+}
+
+// Where the file system has no anonymous temporary files, as on a Steam library on a shared drive,
+// QSaveFile names its temporary file beside the script: it must not stay there either.
+TEST_P(SaveUnderFault, OnExFatToo) {
+  const Fault& fault = GetParam();
+  const Environment& environment = TestEnvironment();
+  if (environment.ExFatDisk.empty()) GTEST_SKIP() << "no exFAT disk: " << environment.NoExFatDisk;
+  if (fault.Setting == Needs::BindingPermissions || fault.Setting == Needs::Links ||
+      fault.Setting == Needs::SmallDisk) {
+    GTEST_SKIP() << "exFAT has neither permissions nor links, and the smallest holds LongScript";
+  }
+  SaveAndCheck(fault, environment.ExFatDisk);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(Faults),
