@@ -4,7 +4,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,15 +22,13 @@
 namespace {
 
 constexpr uid_t NobodyId = 65534;
-constexpr char DisksOptions[] = "mode=755";  // holds the disks' mount points
 constexpr char SmallDiskOptions[] = "size=64k,mode=1777";
-// The smallest exFAT disk its tools make, in a file on a loop device, with exFAT's driver as a
-// process (FUSE): a kernel may have no FAT or exFAT of its own, as CI's has not. The file is
-// removed at once, and lies outside the disks' folder: the loop device holds it open.
+// The smallest exFAT disk its tools make, mounted on the small disk: a file on a loop device, with
+// exFAT's driver as a process (FUSE), since a kernel may have no FAT or exFAT of its own (CI's has
+// not). The file is removed at once, and lies outside the small disk: the loop device holds it.
 constexpr char MountExFat[] =
     "image=$(mktemp) && truncate -s 4M $image && mkfs.exfat $image >/dev/null && mkdir exfat &&"
-    " mount -t exfat-fuse -o loop,allow_other $image exfat; mounted=$?; rm -f $image; exit "
-    "$mounted";
+    " mount -t exfat-fuse -o loop,allow_other $image exfat; mounted=$?; rm $image; exit $mounted";
 
 Environment& Writable() {
   static Environment environment;
@@ -42,18 +39,8 @@ std::string SystemError(const char* step) {
   return std::string(step) + ": " + std::strerror(errno);
 }
 
-void MountSmallDisk(const std::string& folder) {
-  const std::string small = folder + "/small";
-  if (mkdir(small.c_str(), S_IRWXU) != 0 ||
-      mount("tmpfs", small.c_str(), "tmpfs", 0, SmallDiskOptions) != 0) {
-    Writable().NoSmallDisk = SystemError("mount tmpfs");
-  } else {
-    Writable().SmallDisk = small;
-  }
-}
-
 // The exFAT driver's process would keep this mount namespace alive: it ends when the parent
-// removes the disks' folder, which unmounts everything on it in every namespace.
+// removes the small disk's folder, which unmounts everything on it in every namespace.
 void MountExFatDisk(const std::string& folder) {
   if (std::system(("cd '" + folder + "' && " + MountExFat).c_str()) != 0) {
     Writable().NoExFatDisk = "mounting an exFAT image failed (needs exfatprogs and exfat-fuse)";
@@ -68,10 +55,10 @@ void MountDisks(const std::string& folder) {
     e.NoSmallDisk = e.NoExFatDisk = SystemError("unshare");
   } else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
     e.NoSmallDisk = e.NoExFatDisk = SystemError("private mounts");
-  } else if (mount("tmpfs", folder.c_str(), "tmpfs", 0, DisksOptions) != 0) {
+  } else if (mount("tmpfs", folder.c_str(), "tmpfs", 0, SmallDiskOptions) != 0) {
     e.NoSmallDisk = e.NoExFatDisk = SystemError("mount tmpfs");
   } else {
-    MountSmallDisk(folder);
+    e.SmallDisk = folder;
     MountExFatDisk(folder);
   }
 }
@@ -87,7 +74,7 @@ void DropRoot() {
 int RunTests() { return RUN_ALL_TESTS(); }
 
 int RunAsRootChild() {
-  char folder[] = "/tmp/vz-disks.XXXXXX";
+  char folder[] = "/tmp/vz-small-disk.XXXXXX";
   if (mkdtemp(folder) == nullptr) {
     Writable().NoSmallDisk = Writable().NoExFatDisk = SystemError("mkdtemp");
     DropRoot();
