@@ -194,6 +194,8 @@ start_app() {
   unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
   (
     [[ -z "${E2E_FILE_SIZE_KIB:-}" ]] || ulimit -f "$E2E_FILE_SIZE_KIB"
+    # LeakSanitizer cannot look into a traced program; the other tests look for leaks.
+    [[ -z "${E2E_STRACE:-}" ]] || export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
     # shellcheck disable=SC2086  # the options are words of their own
     exec ${E2E_STRACE:+strace -o "$E2E_WORK/trace" $E2E_STRACE} "$APP"
   ) </dev/null >>"$E2E_WORK/app.log" 2>&1 &
