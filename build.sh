@@ -28,9 +28,12 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
 # What the tests add: a real X server and a way to drive it as a player would, its clipboard, a
 # window manager, a Wayland compositor with Qt's Wayland plugin, the accessibility bus and a client
 # of it that reads and presses the controls as a screen reader would, the validators of the desktop
-# entry and the AppStream metadata, and Python for the Windows build's tools.
+# entry and the AppStream metadata, Python for the Windows build's tools, an exFAT disk for the
+# writer's tests (its tools and its driver, which runs as a process), and strace, which fails a
+# file's sync in an end-to-end test and shows the folder synced after the save.
 [ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-utils xclip openbox weston qt6-wayland
-  dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils appstream python3)
+  dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils appstream python3 exfatprogs
+  exfat-fuse strace)
 
 # Each stage file adds the packages it needs to `packages` and the name of its function to `stages`;
 # the functions run after the main tests, in the order of the file names.

@@ -183,7 +183,8 @@ in_session_bus() {
 }
 
 # Starts the program in this shell (so that `wait` can collect its exit code). With
-# E2E_FILE_SIZE_KIB set, the program runs under that file-size limit (ulimit -f), and only it.
+# E2E_FILE_SIZE_KIB set, the program runs under that file-size limit (ulimit -f), and only it. With
+# E2E_STRACE set to strace's options, it runs under strace, which writes to $E2E_WORK/trace.
 start_app() {
   export QT_QPA_PLATFORM=xcb
   [[ "${E2E_WM:-}" == weston ]] && QT_QPA_PLATFORM=wayland
@@ -193,7 +194,10 @@ start_app() {
   unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
   (
     [[ -z "${E2E_FILE_SIZE_KIB:-}" ]] || ulimit -f "$E2E_FILE_SIZE_KIB"
-    exec "$APP"
+    # LeakSanitizer cannot look into a traced program; the other tests look for leaks.
+    [[ -z "${E2E_STRACE:-}" ]] || export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+    # shellcheck disable=SC2086  # the options are words of their own
+    exec ${E2E_STRACE:+strace -o "$E2E_WORK/trace" $E2E_STRACE} "$APP"
   ) </dev/null >>"$E2E_WORK/app.log" 2>&1 &
   E2E_APP_PID=$!
   log "program started, pid $E2E_APP_PID"

@@ -3,8 +3,10 @@
 # A failed save and its correction:
 #   OK with a directory that has no cstrike folder shows "Not Saved", writes nothing (and creates
 #   no folder), and keeps the save window open with the typed directory;
-#   the player then shortens that same text to the game directory, presses OK again, and
-#   MyScript.cfg is saved there with exactly the expected bytes.
+#   the player then shortens that same text to the game directory and presses OK again, where the
+#   disk fails the file's sync (strace fails the program's first fdatasync): "Not Saved" again,
+#   nothing written; OK once more saves MyScript.cfg there with exactly the expected bytes, and
+#   syncs the folder after the rename.
 # Usage: not_saved.sh PATH_TO_PROGRAM
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -16,6 +18,8 @@ WRONG="$GAME/hl"
 mkdir "$WRONG"
 expected_one_script >"$E2E_WORK/one.expected"
 
+command -v strace >/dev/null || fail "strace is not installed (apt-get install strace)"
+E2E_STRACE="-I1 -y -e trace=fdatasync,fsync,rename,linkat -e inject=fdatasync:error=EIO:when=1"
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
 create_script "$MAIN1"
@@ -43,6 +47,12 @@ xdotool key End
 xdotool key --repeat 3 --delay 5 BackSpace
 click "$SAVE" "${OK_BUTTON[@]}"
 ANSWER=$(wait_any_title Finished 'Not Saved')
+[[ "$ANSWER" == 'Not Saved' ]] || fail "a save whose file the disk could not sync was reported as saved"
+answer_box 'Not Saved'
+expect_files "$GAME"
+focus "$SAVE"
+click "$SAVE" "${OK_BUTTON[@]}"
+ANSWER=$(wait_any_title Finished 'Not Saved')
 [[ "$ANSWER" == Finished ]] \
   || fail "the corrected directory did not save: was the typed text kept after Not Saved?"
 answer_box Finished
@@ -50,6 +60,10 @@ wait_gone "$SAVE_TITLE" "$SAVE"
 expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
 expect_files "$GAME" cstrike/MyScript.cfg
 [[ -z "$(find "$WRONG" -mindepth 1)" ]] || fail "something was created in $WRONG: $(find "$WRONG" -mindepth 1)"
+# The new name, given by a link or a rename, is followed by a sync of the folder.
+awk '/^(linkat|rename)\(.*\/cstrike\/MyScript\.cfg"(, AT_SYMLINK_FOLLOW)?\) = 0$/ { named = 1 }
+  named && /^fsync\([0-9]+<.*\/cstrike>\) = 0$/ { synced = 1 } END { exit !synced }' \
+  "$E2E_WORK/trace" || fail "the folder was not synced after the save: $(cat "$E2E_WORK/trace")"
 
 focus "$MAIN2"
 click "$MAIN2" "${EXIT_BUTTON[@]}"

@@ -15,14 +15,20 @@
 #include "Environment.h"
 #include "files/ScriptFile.h"
 
-// When started as root, the tests run in a child process that first mounts a small disk in a
-// private mount namespace (so that nothing outside sees it), then gives up root for an ordinary
-// user, so that file permissions bind it. The parent only removes the mount point afterwards.
+// When started as root, the tests run in a child process that first mounts its disks in a private
+// mount namespace (so that nothing outside sees them), then gives up root for an ordinary user, so
+// that file permissions bind it. The parent only removes the mount point afterwards.
 
 namespace {
 
 constexpr uid_t NobodyId = 65534;
 constexpr char SmallDiskOptions[] = "size=64k,mode=1777";
+// The smallest exFAT disk its tools make, mounted on the small disk: a file on a loop device, with
+// exFAT's driver as a process (FUSE), since a kernel may have no FAT or exFAT of its own (CI's has
+// not). The file is removed at once, and lies outside the small disk: the loop device holds it.
+constexpr char MountExFat[] =
+    "image=$(mktemp) && truncate -s 4M $image && mkfs.exfat $image >/dev/null && mkdir exfat &&"
+    " mount -t exfat-fuse -o loop,allow_other $image exfat; mounted=$?; rm $image; exit $mounted";
 
 Environment& Writable() {
   static Environment environment;
@@ -33,16 +39,27 @@ std::string SystemError(const char* step) {
   return std::string(step) + ": " + std::strerror(errno);
 }
 
-void MountSmallDisk(const std::string& folder) {
+// The exFAT driver's process would keep this mount namespace alive: it ends when the parent
+// removes the small disk's folder, which unmounts everything on it in every namespace.
+void MountExFatDisk(const std::string& folder) {
+  if (std::system(("cd '" + folder + "' && " + MountExFat).c_str()) != 0) {
+    Writable().NoExFatDisk = "mounting an exFAT image failed (needs exfatprogs and exfat-fuse)";
+  } else {
+    Writable().ExFatDisk = folder + "/exfat";
+  }
+}
+
+void MountDisks(const std::string& folder) {
   Environment& e = Writable();
   if (unshare(CLONE_NEWNS) != 0) {
-    e.NoSmallDisk = SystemError("unshare");
+    e.NoSmallDisk = e.NoExFatDisk = SystemError("unshare");
   } else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-    e.NoSmallDisk = SystemError("private mounts");
+    e.NoSmallDisk = e.NoExFatDisk = SystemError("private mounts");
   } else if (mount("tmpfs", folder.c_str(), "tmpfs", 0, SmallDiskOptions) != 0) {
-    e.NoSmallDisk = SystemError("mount tmpfs");
+    e.NoSmallDisk = e.NoExFatDisk = SystemError("mount tmpfs");
   } else {
     e.SmallDisk = folder;
+    MountExFatDisk(folder);
   }
 }
 
@@ -59,13 +76,13 @@ int RunTests() { return RUN_ALL_TESTS(); }
 int RunAsRootChild() {
   char folder[] = "/tmp/vz-small-disk.XXXXXX";
   if (mkdtemp(folder) == nullptr) {
-    Writable().NoSmallDisk = SystemError("mkdtemp");
+    Writable().NoSmallDisk = Writable().NoExFatDisk = SystemError("mkdtemp");
     DropRoot();
     return RunTests();
   }
   const pid_t child = fork();
   if (child == 0) {
-    MountSmallDisk(folder);
+    MountDisks(folder);
     DropRoot();
     std::exit(RunTests());
   }
@@ -85,6 +102,6 @@ int main(int argc, char* argv[]) {
   ::testing::InitGoogleTest(&argc, argv);
   if (geteuid() == 0) return RunAsRootChild();
   Writable().PermissionsBind = true;
-  Writable().NoSmallDisk = "mounting a small disk needs root";
+  Writable().NoSmallDisk = Writable().NoExFatDisk = "mounting a disk needs root";
   return RunTests();
 }
