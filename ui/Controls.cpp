@@ -9,9 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPalette>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -62,24 +60,6 @@ QPalette Shared(const QPalette& colours) {
   made.push_back(complete);
   return complete;
 }
-
-// Qt 6.4's own insertion reads the first of the offered formats without looking whether there is
-// one, and crashes on a clipboard that no program owns; so the box takes the text itself.
-class GuardedTextBox : public QPlainTextEdit {
- public:
-  using QPlainTextEdit::QPlainTextEdit;
-
- protected:
-  bool canInsertFromMimeData(const QMimeData* source) const override {
-    return source && source->hasText();
-  }
-
-  void insertFromMimeData(const QMimeData* source) override {
-    if (isReadOnly() || !canInsertFromMimeData(source)) return;
-    insertPlainText(source->text());
-    ensureCursorVisible();
-  }
-};
 
 // Qt's font engine on Windows (GDI) draws the design's Comic font at its 8.25 points with strokes
 // thinner than a pixel, as partly covered pixels (seen with its stand-in under Wine): a caption
@@ -196,12 +176,6 @@ QLineEdit* LineBox(QWidget* parent, const char* startText, TwipRect twips, const
   auto* box = Place(new QLineEdit(startText, parent), twips);
   Describe(box, said);
   PaintWhiteOnBlack(box);
-  return box;
-}
-
-QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips, const Accessible& said) {
-  auto* box = Place(new GuardedTextBox(parent), twips);
-  Describe(box, said);
   return box;
 }
 
