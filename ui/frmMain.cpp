@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <array>
 #include <cctype>
-#include <limits>
 #include <optional>
 
 #include "script/ScriptComposer.h"
@@ -134,7 +133,6 @@ void frmMain::BuildControls() {
 
   Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
   txtScriptName = LineBox(this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid);
-  txtScriptName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
   // Keys reach the box only through the name filter, never through an input method.
   txtScriptName->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtScriptName->installEventFilter(this);
