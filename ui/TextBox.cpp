@@ -13,10 +13,10 @@ namespace {
 
 constexpr const char* TooLongTitle = "Text Too Long";
 constexpr const char* LongLineText =
-    "A Line Of This Text Is Longer Than The Game Can Use.\r\nThe Game's Console Takes No More "
-    "Than %1 Characters On A Line, So Nothing Was Added.";
+    "A Line Of This Text Is Longer Than The Game Can Use:\r\nIts Console Takes No More Than %1 "
+    "Characters On A Line.\r\nNothing Was Added.";
 constexpr const char* LongTextText =
-    "This Text Is Longer Than The Box Can Hold.\r\nIt Takes No More Than %1 Characters, So "
+    "This Text Is Longer Than The Box Can Hold:\r\nIt Takes No More Than %1 Characters.\r\n"
     "Nothing Was Added.";
 
 // Where the box starts a new line: CR LF, CR, LF and the paragraph separator. (A line separator

@@ -430,11 +430,11 @@ constexpr qsizetype KiB = 1024;
 constexpr qsizetype MiB = 1024 * KiB;
 
 const ShownMessage LongLine{
-    "A Line Of This Text Is Longer Than The Game Can Use.\r\nThe Game's Console Takes No More "
-    "Than 2048 Characters On A Line, So Nothing Was Added.",
+    "A Line Of This Text Is Longer Than The Game Can Use:\r\nIts Console Takes No More Than 2048 "
+    "Characters On A Line.\r\nNothing Was Added.",
     "Text Too Long"};
 const ShownMessage TooMuch{
-    "This Text Is Longer Than The Box Can Hold.\r\nIt Takes No More Than 2097152 Characters, So "
+    "This Text Is Longer Than The Box Can Hold:\r\nIt Takes No More Than 2097152 Characters.\r\n"
     "Nothing Was Added.",
     "Text Too Long"};
 
