@@ -391,7 +391,12 @@ QMimeData* TextData(const QString& text) {
   return data;
 }
 
-TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
+const ShownMessage LongLine{
+    "A Line Of This Text Is Longer Than The Game Can Use:\r\nIts Console Takes No More Than 2048 "
+    "Characters On A Line.\r\nNothing Was Added.",
+    "Text Too Long"};
+
+TEST_F(MainWindow, PastedOrDroppedNameWithAForeignCharacterOrTooLongIsRefusedWhole) {
   const ShownMessage refused{
       "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and "
       "hyphen are not allowed",
@@ -407,6 +412,13 @@ TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
       arrival.Deliver(name, TextData(QString::fromUtf8(foreign)));
       EXPECT_EQ(Messages, std::vector<ShownMessage>{refused}) << foreign;
       EXPECT_EQ(name->text(), "MyScript") << foreign;
+    }
+    // One character more than a console line, and a text the box cuts there first.
+    for (int length : {2041, 1 << 20}) {
+      Messages.clear();
+      arrival.Deliver(name, TextData(QString(length, 'x')));
+      EXPECT_EQ(Messages, std::vector<ShownMessage>{LongLine}) << length;
+      EXPECT_EQ(name->text(), "MyScript") << length;
     }
     Messages.clear();
     name->setCursorPosition(2);
@@ -429,10 +441,6 @@ QString NoLineEnd(qsizetype size) { return QString(size, 'x'); }
 constexpr qsizetype KiB = 1024;
 constexpr qsizetype MiB = 1024 * KiB;
 
-const ShownMessage LongLine{
-    "A Line Of This Text Is Longer Than The Game Can Use:\r\nIts Console Takes No More Than 2048 "
-    "Characters On A Line.\r\nNothing Was Added.",
-    "Text Too Long"};
 const ShownMessage TooMuch{
     "This Text Is Longer Than The Box Can Hold:\r\nIt Takes No More Than 2097152 Characters.\r\n"
     "Nothing Was Added.",
