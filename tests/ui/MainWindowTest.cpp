@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
 #include <QTimer>
 #include <memory>
 
@@ -515,6 +516,16 @@ TEST_F(MainWindow, TextBoxesTakeAnyClipboardOrDrop) {
     }
   }
   EXPECT_TRUE(Forms::IsLoaded<frmSave>());
+  // A paste joins the line it lands in: between "a" and "b", 2,046 characters fit, 2,047 do not.
+  QPlainTextEdit* advertise = Main().txtAdvertise;
+  for (int length : {2046, 2047}) {
+    advertise->setPlainText("ab");
+    QTextCursor between = advertise->textCursor();
+    between.setPosition(1);
+    advertise->setTextCursor(between);
+    Arrivals[0].Deliver(advertise, TextData(QString(length, 'x')));
+    EXPECT_EQ(advertise->toPlainText().size(), length == 2046 ? 2048 : 2) << length;
+  }
 }
 
 TEST_F(MainWindow, NameTakesItsCharactersAndEditingKeys) {
