@@ -7,8 +7,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -25,24 +23,6 @@ namespace {
 constexpr double TwiceRatio = 2.0;
 constexpr const char* TwiceSuffix = "@2x";
 constexpr int TwiceIconSizes[] = {64, 96};
-
-// Qt 6.4's own insertion reads the first of the offered formats without looking whether there is
-// one, and crashes on a clipboard that no program owns; so the box takes the text itself.
-class GuardedTextBox : public QPlainTextEdit {
- public:
-  using QPlainTextEdit::QPlainTextEdit;
-
- protected:
-  bool canInsertFromMimeData(const QMimeData* source) const override {
-    return source && source->hasText();
-  }
-
-  void insertFromMimeData(const QMimeData* source) override {
-    if (isReadOnly() || !canInsertFromMimeData(source)) return;
-    insertPlainText(source->text());
-    ensureCursorVisible();
-  }
-};
 
 }  // namespace
 
@@ -91,12 +71,6 @@ QLineEdit* LineBox(QWidget* parent, const char* startText, TwipRect twips, const
   auto* box = Place(new QLineEdit(startText, parent), twips);
   Describe(box, said);
   PaintWhiteOnBlack(box);
-  return box;
-}
-
-QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips, const Accessible& said) {
-  auto* box = Place(new GuardedTextBox(parent), twips);
-  Describe(box, said);
   return box;
 }
 

@@ -14,7 +14,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -56,11 +55,6 @@ QComboBox* Combo(QWidget* parent, const QStringList& items, const char* startTex
 
 // A single-line text box, white on black.
 QLineEdit* LineBox(QWidget* parent, const char* startText, TwipRect twips, const Accessible& said);
-
-// A multi-line text box. A paste (Ctrl+V, Shift+Insert, the context menu, a middle click) or a
-// drop inserts the text it carries, verbatim, and nothing at all when it carries no text: no
-// owner of the clipboard or the selection, or only a picture.
-QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips, const Accessible& said);
 
 // A picture resource as drawn for a screen of this device pixel ratio: above 1 from the picture at
 // twice the size ("name@2x.jpg" beside it), so that it stays as sharp as the text around it.

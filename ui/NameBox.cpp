@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QValidator>
 #include <cctype>
-#include <limits>
 #include <optional>
 #include <utility>
 
 #include "script/ScriptNameRules.h"
+#include "ui/TextBox.h"
 #include "ui/Utf8.h"
 
 namespace {
@@ -45,8 +45,16 @@ class NameValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    return HoldsOnlyScriptNameCharacters(ToUtf8(input)) ? Acceptable : Invalid;
+    seen_ = input;
+    return !TooLong() && HoldsOnlyScriptNameCharacters(ToUtf8(input)) ? Acceptable : Invalid;
   }
+  // The text last looked at and not yet answered for, and whether it is too long to be a name.
+  const QString& Seen() const { return seen_; }
+  bool TooLong() const { return seen_.size() > LongestConsoleLine; }
+  void Answered() { seen_.clear(); }
+
+ private:
+  mutable QString seen_;
 };
 
 class ScriptNameBox : public QLineEdit {
@@ -75,10 +83,26 @@ QLineEdit* NameBox(QWidget* parent, const char* startText, TwipRect twips, const
   auto* box = Place(new ScriptNameBox(startText, parent, std::move(keyPress)), twips);
   Describe(box, said);
   PaintWhiteOnBlack(box);
-  box->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
   // Keys reach the box only through the name filter, never through an input method.
   box->setAttribute(Qt::WA_InputMethodEnabled, false);
-  box->setValidator(new NameValidator(box));
-  QObject::connect(box, &QLineEdit::inputRejected, box, std::move(refused));
+  auto* validator = new NameValidator(box);
+  box->setValidator(validator);
+  // One character more than a console line is as long as a name gets: the box cuts a longer text
+  // there before the validator refuses it, and never works through all of a long paste (it keeps
+  // an undo step for each character).
+  box->setMaxLength(LongestConsoleLine + 1);
+  QObject::connect(box, &QLineEdit::inputRejected, box,
+                   [box, validator, refused = std::move(refused)] {
+                     // A cut text is reported twice: as cut, before the validator has seen it,
+                     // and as refused by the validator. Only the second speaks.
+                     if (box->text() != validator->Seen()) return;
+                     const bool tooLong = validator->TooLong();
+                     validator->Answered();
+                     if (tooLong) {
+                       RefuseLongLine(box);
+                     } else {
+                       refused();
+                     }
+                   });
   return box;
 }

@@ -15,6 +15,9 @@ class QLineEdit;
 //   Delete, function keys, Tab) go straight to the box.
 // - Pasted or dropped text (Shift+Insert, the context menu, a middle click, a drop) that holds any
 //   other character is refused whole: nothing of it is inserted, and `refused` is called once.
-// Text set by the program is not tested; "Create Script" and the save look at the whole name.
+// - A name longer than a console line (LongestConsoleLine) is refused whole too, with a message of
+//   its own, however it arrives.
+// Text set by the program is not tested, only cut after that length; "Create Script" and the save
+// look at the whole name.
 QLineEdit* NameBox(QWidget* parent, const char* startText, TwipRect twips, const Accessible& said,
                    std::function<void(int& KeyAscii)> keyPress, std::function<void()> refused);

@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/Geometry.h"
 #include "ui/Looks.h"
+#include "ui/TextBox.h"
 #include "ui/Utf8.h"
 
 namespace {

@@ -22,6 +22,7 @@
 #include "ui/MessageBox.h"
 #include "ui/NameBox.h"
 #include "ui/Program.h"
+#include "ui/TextBox.h"
 #include "ui/Utf8.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"

@@ -272,10 +272,12 @@ wait_gone() {
   done
 }
 
+# Read without a process of its own: the monkey asks after every event.
 app_alive() {
-  local state
-  state=$(awk '{ print $3 }' "/proc/$E2E_APP_PID/stat" 2>/dev/null || true)
-  [[ -n "$state" && "$state" != Z ]]
+  local stat=""
+  [[ -n "$E2E_APP_PID" ]] && read -r stat 2>/dev/null <"/proc/$E2E_APP_PID/stat" || return 1
+  stat=${stat##*) }  # the state follows the command name, which may hold anything
+  [[ "${stat%% *}" != Z ]]
 }
 
 # Waits for the program to end; false if it still runs after the time-out.

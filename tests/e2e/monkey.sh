@@ -1,36 +1,52 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # A monkey at the real program: random clicks into its visible windows, random keys and middle
-# clicks, while the clipboard and the selection change between no owner, text and a picture only;
-# now and then the save window's directory box gets the sandbox's game folder, so that saves
-# happen too. The program runs with HOME, its working folder and its temporary folder in a
-# throw-away sandbox, and is started again whenever it ends.
+# clicks, while the clipboard and the selection change between no owner, text, one long line and a
+# picture only; now and then the save window's directory box gets the sandbox's game folder, so
+# that saves happen too. The program runs with HOME, its working folder and its temporary folder
+# in a throw-away sandbox, and is started again whenever it ends.
 #
-# It fails on any end with an exit status other than 0, any sanitizer report in the program's
-# output, and any file the program writes outside the sandbox (every write of its processes is
-# watched with fanotify, through fatrace, which needs root).
+# It fails on any end with an exit status other than 0, a program that does not answer within
+# HANG_SECONDS after any event (asked as a window manager asks, with _NET_WM_PING), any sanitizer
+# report in the program's output, any file the program writes outside the sandbox (every write of
+# its processes is watched with fanotify, through fatrace, which needs root), and a run that saved
+# no script file. docs/monkey.md tells more.
 #
 # The same seed sends the same events; their effect may still differ with timing.
 # Usage: monkey.sh PATH_TO_PROGRAM [SEED [EVENTS [SECONDS]]]     (defaults: 1, 4000, 90)
-source "$(dirname "$0")/lib.sh"
+E2E_DIR=$(dirname "$0")
+# A sanitizer build reports, and leaves out what is not the project's, as in the test stages,
+# unless the caller brings options of its own. (Any other build ignores them.)
+if [[ -z "${LSAN_OPTIONS:-}" ]]; then
+  source "$E2E_DIR/../stages/10-sanitizers.sh"
+  with_sanitizer_options bash "$0" "$@"
+  exit
+fi
+source "$E2E_DIR/lib.sh"
 
 SEED=${2:-1}
 EVENTS=${3:-4000}
 LIMIT=${4:-90}
+HANG_SECONDS=5
+# One line of text, no line end, between these sizes in KiB: what a log or a picture copied as text
+# may hold.
+LONG_LINE_KIB=(64 1024)
 
 # The keys a player's hand may press: name characters and others, editing and moving keys, the
 # clipboard's shortcuts, and keys that mean something to windows.
 KEYS=(a b x z A Q 0 5 9 period minus space slash backslash semicolon apostrophe underscore exclam
   Return Escape Tab ISO_Left_Tab Left Right Up Down Home End Delete BackSpace
   ctrl+a ctrl+c ctrl+v ctrl+x ctrl+z shift+Insert F1 alt+F4)
-BOX_TITLES=(Finished 'Not Saved' 'Invalid Character' 'Invalid Information' 'Invalid Script Name')
+BOX_TITLES=(Finished 'Not Saved' 'Invalid Character' 'Invalid Information' 'Invalid Script Name'
+  'Text Too Long')
 
 e2e_begin "$1"
 APP=$(realpath "$APP")
-for tool in fatrace realpath; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install fatrace coreutils)"
+for tool in fatrace realpath python3; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install fatrace coreutils python3)"
 done
 RANDOM=$SEED
+events=0
 log "seed $SEED, at most $EVENTS events or ${LIMIT}s; replay: $0 $APP $SEED $EVENTS $LIMIT"
 
 # The test's work folder is the sandbox: the program's home, working and temporary folders, its
@@ -43,15 +59,45 @@ WRITES=$E2E_WORK/writes.log
 PIDS=()
 
 monkey_fail() {
-  echo "---- last events (seed $SEED) ----" >&2
+  local window wid x y w h title
+  echo "---- last events (seed $SEED, $events events sent) ----" >&2
   tail -n 15 "$EVENT_LOG" >&2
   if app_alive; then
     echo "---- the program's visible windows ----" >&2
-    visible_program_windows | while read -r wid x y w h; do
-      echo "$wid \"$(xdotool getwindowname "$wid" 2>/dev/null)\" ${w}x${h}+$x+$y" >&2
+    visible_program_windows
+    for window in "${WINDOWS[@]}"; do
+      read -r wid x y w h title <<<"$window"
+      echo "$wid \"$title\" ${w}x${h}+$x+$y" >&2
     done
   fi
-  fail "$@"
+  fail "$* (seed $SEED, after $events events; replay: $0 $APP $SEED $EVENTS $LIMIT)"
+}
+
+# The monkey's eyes (monkey_eyes.py), asked and answered through a pipe: they list the program's
+# windows and ask it whether it answers, without a process started for each look.
+open_eyes() {
+  coproc EYES { exec python3 "$E2E_DIR/monkey_eyes.py" "$HANG_SECONDS"; }
+  E2E_OTHER_PIDS+=("$EYES_PID")
+  local ready=""
+  read -r -t "$E2E_TIMEOUT" ready <&"${EYES[0]}" || true
+  [[ "$ready" == ready ]] || fail "monkey_eyes.py did not start"
+}
+
+ask_eyes() {
+  echo "$1 $E2E_APP_PID" >&"${EYES[1]}"
+}
+
+# Fails unless the program, if it still runs, answers within HANG_SECONDS.
+expect_answer() {
+  local answer
+  ask_eyes answers
+  read -r -t $((HANG_SECONDS + E2E_TIMEOUT)) answer <&"${EYES[0]}" || fail "monkey_eyes.py stopped"
+  case $answer in
+    ended) return 0 ;;
+    silent) monkey_fail "the program did not answer within ${HANG_SECONDS}s" ;;
+  esac
+  answer=${answer#answered }
+  ((answer <= SLOWEST)) || SLOWEST=$answer
 }
 
 # Every write of every process named like the program, from now on.
@@ -93,20 +139,33 @@ restart() {
 # numbers again and again.
 pick() { PICKED=$((RANDOM % $1)); }
 
-# The program's visible windows, one "id x y width height" a line.
+# Sets WINDOWS to the program's visible windows, one "id x y width height title" each.
 visible_program_windows() {
-  xdotool search --onlyvisible --pid "$E2E_APP_PID" --classname "^$(basename "$APP")\$" \
-    getwindowgeometry --shell %@ 2>/dev/null \
-    | awk -F= '/^WINDOW=/ { id = $2 } /^X=/ { x = $2 } /^Y=/ { y = $2 } /^WIDTH=/ { w = $2 }
-               /^HEIGHT=/ { if ($2 > 0 && w > 0) print id, x, y, w, $2 }' || true
+  local line
+  WINDOWS=()
+  ask_eyes windows
+  while read -r -t "$E2E_TIMEOUT" line <&"${EYES[0]}" && [[ -n "$line" ]]; do
+    WINDOWS+=("$line")
+  done
+}
+
+# Sets FOUND to the first of the program's visible windows with this title, or to nothing.
+find_window() {
+  local window wid x y w h title
+  FOUND=""
+  visible_program_windows
+  for window in "${WINDOWS[@]}"; do
+    read -r wid x y w h title <<<"$window"
+    [[ "$title" != "$1" ]] || { FOUND=$wid; return 0; }
+  done
 }
 
 click_somewhere() {
-  local button=$1 windows=() wid x y w h
-  mapfile -t windows < <(visible_program_windows)
-  ((${#windows[@]} > 0)) || return 0
-  pick ${#windows[@]}
-  read -r wid x y w h <<<"${windows[PICKED]}"
+  local button=$1 wid x y w h
+  visible_program_windows
+  ((${#WINDOWS[@]} > 0)) || return 0
+  pick ${#WINDOWS[@]}
+  read -r wid x y w h _ <<<"${WINDOWS[PICKED]}"
   pick "$w"
   x=$((x + PICKED))
   pick "$h"
@@ -128,9 +187,16 @@ random_text() {
   done
 }
 
+# One line of LONG_LINE_KIB, without a line end, in the file named.
+long_line() {
+  pick $((LONG_LINE_KIB[1] - LONG_LINE_KIB[0] + 1))
+  LONG_KIB=$((LONG_LINE_KIB[0] + PICKED))
+  head -c $((LONG_KIB * 1024)) /dev/zero | tr '\0' x >"$1"
+}
+
 # A new owner takes each selection from the last one, which then ends.
 change_selections() {
-  pick 3
+  pick 4
   case $PICKED in
     0)
       selections_without_owner
@@ -147,27 +213,56 @@ change_selections() {
       selections_picture_only
       echo "selections: picture only"
       ;;
+    3)
+      long_line "$E2E_WORK/line.txt"
+      clipboard_owner clipboard UTF8_STRING "$E2E_WORK/line.txt"
+      clipboard_owner primary UTF8_STRING "$E2E_WORK/line.txt"
+      echo "selections: one line of $LONG_KIB KiB"
+      ;;
   esac
+}
+
+# Pastes what the selections hold into one of the text boxes, as a player pastes: the middle
+# button, Shift+Insert or Ctrl+V.
+paste_into_a_box() {
+  local boxes=() wid x y box how=() way
+  find_window "$MAIN_TITLE"
+  [[ -z "$FOUND" ]] || boxes+=("$FOUND ${ADVERTISE_BOX[*]} advertise" "$FOUND ${NAME_BOX[*]} name")
+  find_window "$SAVE_TITLE"
+  [[ -z "$FOUND" ]] || boxes+=("$FOUND ${DIRECTORY_BOX[*]} directory")
+  ((${#boxes[@]} > 0)) || return 0
+  pick ${#boxes[@]}
+  read -r wid x y box <<<"${boxes[PICKED]}"
+  pick 3
+  case $PICKED in
+    0) how=(click --delay 0 2) way="a middle click" ;;
+    1) how=(click --delay 0 1 key --delay 0 shift+Insert) way=Shift+Insert ;;
+    2) how=(click --delay 0 1 key --delay 0 ctrl+v) way=Ctrl+V ;;
+  esac
+  xdotool windowfocus "$wid" mousemove --window "$wid" "$x" "$y" "${how[@]}" 2>/dev/null || true
+  echo "paste by $way into the $box box of $wid"
 }
 
 # Puts the game folder into the save window's directory box, and now and then presses OK; with no
 # save window open, presses "Create Script" for one.
 direct_the_save() {
   local save main
-  save=$(visible_windows "$SAVE_TITLE" | head -n 1)
+  find_window "$SAVE_TITLE"
+  save=$FOUND
   if [[ -z "$save" ]]; then
-    main=$(visible_windows "$MAIN_TITLE" | head -n 1)
+    find_window "$MAIN_TITLE"
+    main=$FOUND
     [[ -n "$main" ]] || return 0
     xdotool windowraise "$main" windowfocus "$main" mousemove --window "$main" \
-      "${CREATE_BUTTON[@]}" click 1 2>/dev/null || true
+      "${CREATE_BUTTON[@]}" click --delay 0 1 2>/dev/null || true
     echo "create in $main"
     return 0
   fi
   xdotool windowraise "$save" windowfocus "$save" mousemove --window "$save" "${DIRECTORY_BOX[@]}" \
-    click 1 key ctrl+a type --delay 2 "$GAME" 2>/dev/null || true
+    click --delay 0 1 key --delay 0 ctrl+a type --delay 2 "$GAME" 2>/dev/null || true
   pick 2
   if ((PICKED)); then
-    xdotool mousemove --window "$save" "${OK_BUTTON[@]}" click 1 2>/dev/null || true
+    xdotool mousemove --window "$save" "${OK_BUTTON[@]}" click --delay 0 1 2>/dev/null || true
   fi
   echo "directory of $save"
 }
@@ -176,21 +271,23 @@ one_event() {
   local dice key
   pick 100
   dice=$PICKED
-  if ((dice < 38)); then
+  if ((dice < 36)); then
     click_somewhere 1
-  elif ((dice < 46)); then
+  elif ((dice < 44)); then
     click_somewhere 2
-  elif ((dice < 84)); then
+  elif ((dice < 80)); then
     pick ${#KEYS[@]}
     key=${KEYS[PICKED]}
     xdotool key --delay 0 "$key" 2>/dev/null || true
     echo "key $key"
-  elif ((dice < 88)); then
+  elif ((dice < 84)); then
     random_text
     xdotool type --delay 2 -- "${TEXT//[$'\n\t\x01\x1b']/}" 2>/dev/null || true
     echo "typed ${TEXT@Q}"
-  elif ((dice < 95)); then
+  elif ((dice < 91)); then
     change_selections
+  elif ((dice < 95)); then
+    paste_into_a_box
   else
     direct_the_save
   fi
@@ -203,7 +300,8 @@ end_program() {
     app_alive || break
     box=""
     for title in "${BOX_TITLES[@]}"; do
-      box=$(visible_windows "$title" | head -n 1)
+      find_window "$title"
+      box=$FOUND
       [[ -n "$box" ]] && break
     done
     if [[ -n "$box" ]]; then
@@ -212,7 +310,8 @@ end_program() {
     else
       # A click outside an open drop-down list or menu only closes it: the next try presses Exit.
       # (No Escape: in the name box it brings the "Invalid Character" box.)
-      main=$(visible_windows "$MAIN_TITLE" | head -n 1)
+      find_window "$MAIN_TITLE"
+      main=$FOUND
       [[ -n "$main" ]] && xdotool windowraise "$main" windowfocus "$main" \
         mousemove --window "$main" "${EXIT_BUTTON[@]}" click 1 2>/dev/null || true
     fi
@@ -226,17 +325,20 @@ end_program() {
 }
 
 watch_writes
+open_eyes
 RUNS=1
+SLOWEST=0
 start_in_sandbox
 start=$SECONDS
-events=0
+start_ns=$(date +%s%N)
 while ((events < EVENTS && SECONDS - start < LIMIT)); do
   app_alive || restart
   one_event >>"$EVENT_LOG"
   events=$((events + 1))
+  expect_answer
 done
 end_program
-seconds=$((SECONDS - start))
+seconds=$(awk -v a="$start_ns" -v b="$(date +%s%N)" 'BEGIN { printf "%.1f", (b - a) / 1e9 }')
 sleep 0.5  # the last writes reach fatrace, which writes out what it holds as it ends
 kill "$WATCHER"
 wait "$WATCHER" || true
@@ -248,9 +350,13 @@ pid_pattern=$(printf '%s|' "${PIDS[@]}")
 outside=$(grep -E "^[^(]*\((${pid_pattern%|})\): " "$WRITES" | sed 's/^[^:]*: [A-Z+]* *//' \
   | grep -v -F "$E2E_WORK/" | sort -u || true)
 [[ -z "$outside" ]] || monkey_fail "the program wrote outside its sandbox: $outside"
-# Each save writes its script into a file of the cstrike folder that has no name yet.
+# Each save writes a file of its own in cstrike, then puts it in the script's place.
 saves=$(grep -E "^[^(]*\((${pid_pattern%|})\): " "$WRITES" \
-  | grep -c -E "$GAME/cstrike/#[0-9]+ \(deleted\)" || true)
-log "$events events, $RUNS runs, $saves writes of a script file, no sanitizer report, no write" \
-  "outside the sandbox, ${seconds}s"
+  | awk -v dir="$GAME/cstrike/" 'index($0, dir) { print substr($0, index($0, dir)) }' \
+  | sort -u | wc -l || true)
+scripts=$(find "$GAME/cstrike" -name '*.cfg' -type f | wc -l)
+((scripts > 0)) || monkey_fail "no script file was saved: the road to the save is broken"
+log "$events events in ${seconds}s ($(awk -v e="$events" -v s="$seconds" \
+  'BEGIN { printf "%.1f", e / s }') a second), $RUNS runs, $saves saves ($scripts script files)," \
+  "every answer within ${SLOWEST} ms; no sanitizer report, no write outside the sandbox"
 E2E_FAILED=0

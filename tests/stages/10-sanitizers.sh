@@ -6,13 +6,16 @@ packages+=(clang-14 libclang-rt-14-dev)
 stages+=(sanitizer_stage)
 
 SANITIZER_BUILD=build-asan
+# Found from here, so that a test that runs the sanitizer build's program by itself (the monkey)
+# brings them too.
+SANITIZER_SUPPRESSIONS=$(realpath "$(dirname "${BASH_SOURCE[0]}")/lsan.supp")
 
 # Runs a command with every sanitizer report ending the process in an error, leaks looked for at
 # every exit. The build runs the test programs too, to list their tests.
 with_sanitizer_options() {
   ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    LSAN_OPTIONS="suppressions=$PWD/tests/stages/lsan.supp:print_suppressions=0" \
+    LSAN_OPTIONS="suppressions=$SANITIZER_SUPPRESSIONS:print_suppressions=0" \
     "$@"
 }
 

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
 #include <QTimer>
 #include <memory>
 
@@ -391,7 +392,12 @@ QMimeData* TextData(const QString& text) {
   return data;
 }
 
-TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
+const ShownMessage LongLine{
+    "A Line Of This Text Is Longer Than The Game Can Use:\r\nIts Console Takes No More Than 2048 "
+    "Characters On A Line.\r\nNothing Was Added.",
+    "Text Too Long"};
+
+TEST_F(MainWindow, PastedOrDroppedNameWithAForeignCharacterOrTooLongIsRefusedWhole) {
   const ShownMessage refused{
       "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and "
       "hyphen are not allowed",
@@ -408,6 +414,13 @@ TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
       EXPECT_EQ(Messages, std::vector<ShownMessage>{refused}) << foreign;
       EXPECT_EQ(name->text(), "MyScript") << foreign;
     }
+    // One character more than a console line, and a text the box cuts there first.
+    for (int length : {2041, 1 << 20}) {
+      Messages.clear();
+      arrival.Deliver(name, TextData(QString(length, 'x')));
+      EXPECT_EQ(Messages, std::vector<ShownMessage>{LongLine}) << length;
+      EXPECT_EQ(name->text(), "MyScript") << length;
+    }
     Messages.clear();
     name->setCursorPosition(2);
     arrival.Deliver(name, TextData("-2.x"));
@@ -420,11 +433,27 @@ TEST_F(MainWindow, PastedOrDroppedTextWithAForeignCharacterIsRefusedWhole) {
 // 1 MiB of 80-character lines.
 QString MegabyteOfLines() { return QString(QString(79, 'x') + '\n').repeated(13108); }
 
-// What a clipboard or a drop may hold, and what it puts into the emptied advertise box.
+// What a player may copy by mistake, `size` characters long: a log line of words, a log, and a
+// picture copied as text (one word, no line end).
+QString OneLine(qsizetype size) { return QString("xxxxxxx ").repeated(size / 8 - 1) + "xxxxxxx\n"; }
+QString ManyLines(qsizetype size) { return QString(QString(79, 'x') + '\n').repeated(size / 80); }
+QString NoLineEnd(qsizetype size) { return QString(size, 'x'); }
+
+constexpr qsizetype KiB = 1024;
+constexpr qsizetype MiB = 1024 * KiB;
+
+const ShownMessage TooMuch{
+    "This Text Is Longer Than The Box Can Hold:\r\nIt Takes No More Than 2097152 Characters.\r\n"
+    "Nothing Was Added.",
+    "Text Too Long"};
+
+// What a clipboard or a drop may hold, what it puts into the emptied advertise box, and what the
+// player is told there.
 struct Offer {
   const char* What;
   QMimeData* (*Make)();
   QString Inserted;
+  std::vector<ShownMessage> Said = {};
 };
 
 const Offer Offers[] = {
@@ -439,10 +468,26 @@ const Offer Offers[] = {
     {"text with control characters", [] { return TextData("gl\thf\x01 \x1b[0m;\nsee you"); },
      "gl\thf\x01 \x1b[0m;\nsee you"},
     {"1 MB of text", [] { return TextData(MegabyteOfLines()); }, MegabyteOfLines()},
+    {"one line, 16 KiB", [] { return TextData(OneLine(16 * KiB)); }, "", {LongLine}},
+    {"one line, 64 KiB", [] { return TextData(OneLine(64 * KiB)); }, "", {LongLine}},
+    {"one line, 256 KiB", [] { return TextData(OneLine(256 * KiB)); }, "", {LongLine}},
+    {"one line, 1 MiB", [] { return TextData(OneLine(MiB)); }, "", {LongLine}},
+    {"one line, 8 MiB", [] { return TextData(OneLine(8 * MiB)); }, "", {TooMuch}},
+    {"many lines, 16 KiB", [] { return TextData(ManyLines(16 * KiB)); }, ManyLines(16 * KiB)},
+    {"many lines, 64 KiB", [] { return TextData(ManyLines(64 * KiB)); }, ManyLines(64 * KiB)},
+    {"many lines, 256 KiB", [] { return TextData(ManyLines(256 * KiB)); }, ManyLines(256 * KiB)},
+    {"many lines, 1 MiB", [] { return TextData(ManyLines(MiB)); }, ManyLines(MiB)},
+    {"many lines, 8 MiB", [] { return TextData(ManyLines(8 * MiB)); }, "", {TooMuch}},
+    {"no line end, 16 KiB", [] { return TextData(NoLineEnd(16 * KiB)); }, "", {LongLine}},
+    {"no line end, 64 KiB", [] { return TextData(NoLineEnd(64 * KiB)); }, "", {LongLine}},
+    {"no line end, 256 KiB", [] { return TextData(NoLineEnd(256 * KiB)); }, "", {LongLine}},
+    {"no line end, 1 MiB", [] { return TextData(NoLineEnd(MiB)); }, "", {LongLine}},
+    {"no line end, 8 MiB", [] { return TextData(NoLineEnd(8 * MiB)); }, "", {TooMuch}},
 };
 
 // No text box ends the program whatever a paste or a drop offers; the advertise box takes text
-// verbatim and nothing else, the read-only code box takes nothing.
+// verbatim and nothing else, and refuses whole a text the game could not use, the read-only code
+// box takes nothing, and no such text becomes a script name.
 TEST_F(MainWindow, TextBoxesTakeAnyClipboardOrDrop) {
   Click(Main().cmdCreate);  // loads the code and save windows
   frmSave& save = Forms::Load<frmSave>();
@@ -454,17 +499,30 @@ TEST_F(MainWindow, TextBoxesTakeAnyClipboardOrDrop) {
       QPlainTextEdit* advertise = Main().txtAdvertise;
       advertise->clear();
       advertise->setFocus();
+      Messages.clear();
       arrival.Deliver(advertise, offer.Make());
       EXPECT_EQ(advertise->toPlainText(), offer.Inserted);
+      EXPECT_EQ(Messages, offer.Said);
       arrival.Deliver(code.txtCode, offer.Make());
       EXPECT_EQ(code.txtCode->toPlainText(), script);
       save.txtDirectory->setFocus();
       arrival.Deliver(save.txtDirectory, offer.Make());
       Main().txtScriptName->setFocus();
       arrival.Deliver(Main().txtScriptName, offer.Make());
+      EXPECT_EQ(Main().txtScriptName->text(), "MyScript");
     }
   }
   EXPECT_TRUE(Forms::IsLoaded<frmSave>());
+  // A paste joins the line it lands in: between "a" and "b", 2,046 characters fit, 2,047 do not.
+  QPlainTextEdit* advertise = Main().txtAdvertise;
+  for (int length : {2046, 2047}) {
+    advertise->setPlainText("ab");
+    QTextCursor between = advertise->textCursor();
+    between.setPosition(1);
+    advertise->setTextCursor(between);
+    Arrivals[0].Deliver(advertise, TextData(QString(length, 'x')));
+    EXPECT_EQ(advertise->toPlainText().size(), length == 2046 ? 2048 : 2) << length;
+  }
 }
 
 TEST_F(MainWindow, NameTakesItsCharactersAndEditingKeys) {
