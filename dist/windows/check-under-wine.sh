@@ -133,11 +133,11 @@ check_resources() {
   grep -q "type=group_icon" <<<"$list" || fail "no icon in the .exe"
   grep -q "type=version" <<<"$list" || fail "no VERSIONINFO in the .exe"
   grep -q -- "--type=24 " <<<"$list" || fail "no manifest in the .exe"
-  # The icon group holds every image of the main window's icon.
+  # The icon group holds every image of the program's icon, 16 to 256 pixels.
   wrestool -x --type=14 "$exe" >"$E2E_WORK/exe.ico"
   [[ "$(icotool -l "$E2E_WORK/exe.ico" | sed 's/--index=[0-9]* //')" == \
-    "$(icotool -l "$repo/assets/frmMain.ico" | sed 's/--index=[0-9]* //')" ]] \
-    || fail "the .exe's icon is not frmMain.ico's: $(icotool -l "$E2E_WORK/exe.ico")"
+    "$(icotool -l "$repo/assets/vezuvazov.ico" | sed 's/--index=[0-9]* //')" ]] \
+    || fail "the .exe's icon is not vezuvazov.ico's: $(icotool -l "$E2E_WORK/exe.ico")"
   # VERSIONINFO's strings, each name followed by its value.
   local strings copyright pair
   strings=$(wrestool -x --raw --type=16 "$exe" | strings -el -n 3 | tr '\n' '|')
