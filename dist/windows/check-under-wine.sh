@@ -17,7 +17,8 @@
 #   script into a Steam-like game directory (spaces and parentheses in the path); the Start menu
 #   shortcut and the "Apps & features" entry are there; the uninstaller, silent too, removes every
 #   file, the shortcut and the entry, and the folder with them.
-# It needs the long Qt build of cross-build.sh, so CI does not run it.
+# It needs the long Qt build of cross-build.sh: CI runs it where that build is cached
+# (tests/stages/45-windows.sh).
 #
 # Usage: dist/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
 #   WINDOWS_BUILD_DIR  cross-build.sh's output (default build-windows/)
