@@ -15,10 +15,14 @@
 #   icon-32.png    as 16-colour PNGs with on/off transparency
 #   icon-48.png
 #   icon.svg       the same artwork, scalable
+#   vezuvazov.ico  the program's icon for Windows (the .exe, its shortcut and uninstall entry):
+#                  frmMain's drawing at 16, 24, 32, 48, 64 and 256 pixels, 32-bit with alpha, the
+#                  256-pixel image PNG-compressed, as Explorer, the Start menu and scaled screens
+#                  ask for; the 16-pixel image is frmMain.ico's own pixel drawing
 # The results are committed; the build compiles the pictures and window icons in as Qt resources
 # (ui/CMakeLists.txt) and installs the theme icons (dist/).
 #
-# Needs ImageMagick 6 (convert), python3 (standard library only, for the
+# Needs ImageMagick 6 (convert), icotool (icoutils), python3 (standard library only, for the
 # tick marks and pack_ico.py) and the fonts
 # DejaVu Sans and Comic Neue. Runs from any working directory and writes next to
 # itself. Metadata is stripped so the output does not depend on the build time.
@@ -32,6 +36,7 @@ for c in /usr/bin/convert-im6.q16 /usr/bin/convert; do
     if [[ -x "$c" ]]; then IM="$c"; break; fi
 done
 [[ -n "$IM" ]] || { echo "make-assets.sh: ImageMagick 6 convert not found" >&2; exit 1; }
+command -v icotool >/dev/null || { echo "make-assets.sh: icotool (icoutils) not found" >&2; exit 1; }
 
 SANS_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
@@ -304,6 +309,31 @@ make_icon() { # name out-file
     mv -f -- "$tmp/$file" "$out/$file"
 }
 
+# The program's icon for Windows, in true colour with soft edges: the vector drawing box-filtered
+# down from eight times the size; at 16 pixels the pixel drawing, which stays sharp where the
+# vector one blurs. icotool stores the 256-pixel image as PNG (--raw), the others as 32-bit BMPs.
+APP_ICON_SIZES=(16 24 32 48 64 256)
+make_app_icon() { # name out-file
+    local name=$1 file=$2 s png args=() big mvg scale
+    mvg="MVG_$name"
+    for s in "${APP_ICON_SIZES[@]}"; do
+        png="$tmp/app-$s.png"
+        if ((s == 16)); then
+            xpm16 "$name" > "$tmp/app-16.xpm"
+            "$IM" "XPM:$tmp/app-16.xpm" -strip "PNG32:$png"
+        else
+            big=$((s * 8))
+            scale="$(python3 -c "print($big / 48)")"
+            "$IM" -size "${big}x${big}" xc:none -draw "scale $scale,$scale ${!mvg}" \
+                  -filter Box -resize "${s}x${s}" -strip \
+                  -define png:exclude-chunks=date,time "PNG32:$png"
+        fi
+        if ((s == 256)); then args+=("--raw=$png"); else args+=("$png"); fi
+    done
+    icotool -c -b 32 -o "$tmp/$file" "${args[@]}"
+    mv -f -- "$tmp/$file" "$out/$file"
+}
+
 # A palette PNG without a time stamp.
 save_png8() { # in.png out-file
     "$IM" "$1" -strip -define png:exclude-chunks=date,time "PNG8:$tmp/$2"
@@ -334,6 +364,7 @@ make_icon main frmMain.ico
 make_icon_pngs main
 make_twice_icon_pngs main frmMain
 make_main_svg
+make_app_icon main vezuvazov.ico
 make_icon about frmAbout.ico
 make_twice_icon_pngs about frmAbout
 make_icon help frmHelp.ico

@@ -8,14 +8,17 @@
 #   <dir>\cstrike\MyScript.cfg, byte-identical to what the Linux program writes for the same
 #   selection (and to the expected bytes of the end-to-end tests);
 #   OK with a directory without a cstrike folder shows the "Not Saved" box and writes nothing;
-#   the .exe carries the main window's icon, its VERSIONINFO and its manifest;
+#   the .exe carries the program's icon, its VERSIONINFO and its manifest (Windows 10 and later
+#   only), and is marked terminal-server aware;
 #   each button's caption contrasts with its face by at least 4.5:1, in the style Qt picks on
 #   Windows (windowsvista) and in the plain "windows" style;
+#   on Windows 7 the setup program refuses, with its message box, and writes nothing;
 #   the setup program installs silently; the installed program starts and saves a byte-identical
 #   script into a Steam-like game directory (spaces and parentheses in the path); the Start menu
 #   shortcut and the "Apps & features" entry are there; the uninstaller, silent too, removes every
 #   file, the shortcut and the entry, and the folder with them.
-# It needs the long Qt build of cross-build.sh, so CI does not run it.
+# It needs the long Qt build of cross-build.sh: CI runs it where that build is cached
+# (tests/stages/45-windows.sh).
 #
 # Usage: dist/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
 #   WINDOWS_BUILD_DIR  cross-build.sh's output (default build-windows/)
@@ -40,8 +43,8 @@ WINESERVER=/usr/lib/wine/wineserver
 for f in "$exe" "$core_tests" "$setup" "$linux_program" "$WINE"; do
   [[ -e "$f" ]] || fail "missing: $f (run dist/windows/cross-build.sh and ./build.sh first)"
 done
-for tool in wrestool icotool strings python3 convert; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 imagemagick)"
+for tool in wrestool icotool strings python3 convert x86_64-w64-mingw32-objdump; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 imagemagick binutils-mingw-w64-x86-64)"
 done
 e2e_begin "$linux_program"
 
@@ -98,6 +101,12 @@ use_qt_style() {
     || fail "could not set the Qt style $1"
 }
 
+# The Windows version Wine reports to the next programs (win7, win10, ...), as winecfg sets it.
+windows_version() {
+  "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$1" /f >/dev/null 2>&1 \
+    || fail "could not make Wine say $1"
+}
+
 # The buttons of the main window (client pixels x,y,w,h, as the twips of frmMain give them).
 MAIN_BUTTONS=('Create Script=320,80,153,17' 'View Code=8,248,89,25' 'New=96,248,73,25'
   'About=168,248,81,25' 'Help=248,248,105,25' 'Exit=352,248,121,25')
@@ -133,11 +142,11 @@ check_resources() {
   grep -q "type=group_icon" <<<"$list" || fail "no icon in the .exe"
   grep -q "type=version" <<<"$list" || fail "no VERSIONINFO in the .exe"
   grep -q -- "--type=24 " <<<"$list" || fail "no manifest in the .exe"
-  # The icon group holds every image of the main window's icon.
+  # The icon group holds every image of the program's icon, 16 to 256 pixels.
   wrestool -x --type=14 "$exe" >"$E2E_WORK/exe.ico"
   [[ "$(icotool -l "$E2E_WORK/exe.ico" | sed 's/--index=[0-9]* //')" == \
-    "$(icotool -l "$repo/assets/frmMain.ico" | sed 's/--index=[0-9]* //')" ]] \
-    || fail "the .exe's icon is not frmMain.ico's: $(icotool -l "$E2E_WORK/exe.ico")"
+    "$(icotool -l "$repo/assets/vezuvazov.ico" | sed 's/--index=[0-9]* //')" ]] \
+    || fail "the .exe's icon is not vezuvazov.ico's: $(icotool -l "$E2E_WORK/exe.ico")"
   # VERSIONINFO's strings, each name followed by its value.
   local strings copyright pair
   strings=$(wrestool -x --raw --type=16 "$exe" | strings -el -n 3 | tr '\n' '|')
@@ -153,7 +162,15 @@ check_resources() {
     '>PerMonitorV2<' '>UTF-8<'; do
     grep -qF -- "$want" <<<"$manifest" || fail "the manifest lacks $want"
   done
-  log "icon (frmMain.ico's sizes), VERSIONINFO and manifest are in the .exe"
+  # Windows 10's id alone: the program does not run on the older ones.
+  [[ $(grep -c '<supportedOS ' <<<"$manifest") -eq 1 ]] \
+    || fail "the manifest declares other Windows than 10 and 11: $(grep '<supportedOS ' <<<"$manifest")"
+  local characteristics
+  characteristics=$(x86_64-w64-mingw32-objdump -p "$exe" | grep -A8 '^DllCharacteristics')
+  grep -q TERMINAL_SERVICE_AWARE <<<"$characteristics" \
+    || fail "the .exe is not terminal-server aware: $characteristics"
+  log "icon (vezuvazov.ico's sizes), VERSIONINFO, manifest (Windows 10 on) and the" \
+    "terminal-server flag are in the .exe"
 }
 
 # ---- The core tests.
@@ -234,10 +251,26 @@ focus "$MAIN2"
 click "$MAIN2" "${EXIT_BUTTON[@]}"
 expect_exit_code 0
 
-# ---- The setup program, silent: every file of the portable folder, the uninstaller, the Start
-# menu shortcut and the uninstall entry. Wine's user is an administrator: all users' places.
+# ---- On Windows 7 the setup program says why it cannot install, and installs nothing: silent, it
+# ends in failure; with its window, its message box comes first. Then Windows 10 again, named:
+# without a version of its own Wine keeps reporting the last one it was set to.
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vezuvazov'
 INSTALLED="$WINEPREFIX/drive_c/Program Files/Vezuvazov"
+SETUP_TITLE='Vezuvazov Setup'
+windows_version win7
+! "$WINE" "$setup" /S || fail "the setup program installed on Windows 7"
+start_wine_app "$setup"
+BOX=$(wait_window "$SETUP_TITLE")
+shot "$BOX" setup-on-windows-7
+answer_box "$SETUP_TITLE"
+expect_exit_code 2
+[[ ! -e "$INSTALLED" ]] || fail "the setup program wrote $INSTALLED on Windows 7"
+! "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "the setup program wrote its entry on Windows 7"
+log "on Windows 7 the setup program refused with a message and wrote nothing"
+windows_version win10
+
+# ---- The setup program, silent: every file of the portable folder, the uninstaller, the Start
+# menu shortcut and the uninstall entry. Wine's user is an administrator: all users' places.
 SHORTCUT="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vezuvazov.lnk"
 "$WINE" "$setup" /S || fail "the setup program failed"
 mapfile -t shipped < <(cd "$out/vezuvazov-windows" && find . -type f | sed 's|^\./||')

@@ -3,17 +3,22 @@
 # Builds vezuvazov.exe for 64-bit Windows on a Debian 12 machine, with Debian's MinGW-w64 and a
 # static Qt built here from Debian's own Qt sources.
 #
-#   dist/windows/cross-build.sh
+#   dist/windows/cross-build.sh                the whole build
+#   dist/windows/cross-build.sh --qt-cached    only tells, by its exit status, whether Qt for
+#                                              Windows is built in the cache (0) or not (1)
 #
 # Steps: install the toolchain; fetch Qt's source package; build Qt for Windows into the cache
 # folder (long: from about 20 minutes on two idle cores to over an hour on busy ones; once: a
 # second run reuses it); build the program and its core tests; gather the program with its README
-# and licences in one folder, and make of it a zip, the setup program and the relinking kit.
+# and licences in one folder, and make of it a zip, the setup program and the relinking kit, with
+# their SHA256SUMS. Two runs on the same commit give the same bytes: every time stamp in them is
+# the last commit's.
 #
 # Environment:
 #   VEZUVAZOV_WIN_CACHE  where Qt's sources and build are kept (default ~/.cache/vezuvazov-windows)
 #   VEZUVAZOV_WIN_OUT    where the program's build, folder and zip go (default build-windows/)
 #   JOBS                 parallel build jobs (default: the number of processors)
+#   SOURCE_DATE_EPOCH    the time stamped into the artefacts (default: the last commit's time)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -28,7 +33,7 @@ qt_prefix=$cache/qt-$qt_version-mingw-static
 qt_stamp=$qt_prefix/.vezuvazov-built
 
 packages=(g++-mingw-w64-x86-64-posix wine64 qt6-base-dev qt6-base-dev-tools cmake ninja-build
-  googletest xz-utils zip nsis python3 icoutils)
+  googletest xz-utils zip unzip nsis python3 icoutils)
 
 # Only what the program uses: Core, Gui and Widgets with the Windows platform plugin and the JPEG
 # and ICO image plugins. Qt's own copies of the image and text libraries are built in, as Windows
@@ -103,8 +108,14 @@ fetch_qt_source() {
   rmdir "$src/unpack"
 }
 
+# Qt built with today's configuration, and its build tree, which the licence gathering reads.
+qt_cached() {
+  [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "${qt_configure[*]}" ] \
+    && [ -f "$cache/qt-build/build.ninja" ]
+}
+
 build_qt() {
-  if [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "${qt_configure[*]}" ]; then
+  if qt_cached; then
     step "Qt $qt_version for Windows already built in $qt_prefix"
     return
   fi
@@ -123,16 +134,36 @@ build_qt() {
 }
 
 build_program() {
+  # What the build stamps with the commit's time (the resources' times, the link's) bears the
+  # time of the commit it was built for: a build folder of another commit starts afresh.
+  local stamp=$out/build/source-date-epoch
+  if [ -d "$out/build" ] && [ "$(cat "$stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+    step "$out/build was built for another commit: building afresh"
+    rm -rf "$out/build"
+  fi
   step "building the program and its core tests in $out/build"
   cmake -S "$repo" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
     -DVEZUVAZOV_WERROR=ON -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_GTEST_SOURCE=/usr/src/googletest
+  echo "$SOURCE_DATE_EPOCH" >"$stamp"
   cmake --build "$out/build" --parallel "$jobs"
 }
 
 project_version() {
   sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/build/CMakeCache.txt"
+}
+
+# A zip of the folder $2 in $1 that holds the files' contents and names and nothing of the day or
+# the machine: entries in byte order, every time the commit's (zip stores local time: in UTC),
+# modes without the umask's say, no extra fields with owners or precise times (-X).
+make_zip() {
+  local zip=$1 parent folder
+  parent=$(dirname "$2") folder=$(basename "$2")
+  chmod -R u=rwX,go=rX "$2"
+  find "$2" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+  rm -f "$zip"
+  (cd "$parent" && find "$folder" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "$zip")
 }
 
 # Windows' Notepad before 2018 shows LF-only text as one long line.
@@ -163,16 +194,16 @@ nsis_file_lists() {
   echo '!macro VZ_INSTALL_FILES'
   while IFS= read -r dir; do
     echo "  SetOutPath \"\$INSTDIR${dir:+\\${dir//\//\\}}\""
-    find "$folder/$dir" -maxdepth 1 -type f | sort | sed 's/.*/  File "&"/'
-  done < <(cd "$folder" && find . -type d | sed 's|^\./\{0,1\}||' | sort)
+    find "$folder/$dir" -maxdepth 1 -type f | LC_ALL=C sort | sed 's/.*/  File "&"/'
+  done < <(cd "$folder" && find . -type d | sed 's|^\./\{0,1\}||' | LC_ALL=C sort)
   echo '!macroend'
   echo '!macro VZ_UNINSTALL_FILES'
   while IFS= read -r file; do
     echo "  Delete \"\$INSTDIR\\${file//\//\\}\""
-  done < <(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
+  done < <(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
   while IFS= read -r dir; do
     echo "  RMDir \"\$INSTDIR\\${dir//\//\\}\""
-  done < <(cd "$folder" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r)
+  done < <(cd "$folder" && find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort -r)
   echo '!macroend'
 }
 
@@ -194,6 +225,8 @@ make_relink_kit() {
   link=$(cd "$out/build" && ninja -t commands app/vezuvazov.exe | tail -n 1)
   link=${link//"$qt_prefix"/\$QT_PREFIX}
   link=$(sed 's/ -Wl,-Map=[^ ]*//; s/^: && //; s/ && :$//' <<<"$link")
+  # The compiler as relink.sh finds it on the relinking machine, not as it lies on this one.
+  link="\"\$CXX\" ${link#* }"
   # The link's inputs from the program's build folder (not the program it makes), without the
   # debugging information, which a relink does not need.
   for token in $link; do
@@ -208,14 +241,40 @@ make_relink_kit() {
 #!/bin/sh
 # Links app/vezuvazov.exe from the object files beside this script with the static Qt for
 # 64-bit Windows in QT_PREFIX, built with MinGW-w64 as dist/windows/cross-build.sh does.
+# CXX is MinGW-w64's C++ compiler, found on PATH when not set. With the release's own Qt and
+# compiler, the program comes out as released once stripped with the release's time, as in
+#   SOURCE_DATE_EPOCH=<the time below> x86_64-w64-mingw32-strip app/vezuvazov.exe
 set -e
 : "${QT_PREFIX:?set QT_PREFIX to the static Qt to link with}"
+if [ -z "${CXX:-}" ]; then
+  for CXX in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-g++ ""; do
+    command -v "$CXX" >/dev/null 2>&1 && break
+  done
+  [ -n "$CXX" ] || { echo "no MinGW-w64 C++ compiler on PATH: set CXX to one" >&2; exit 1; }
+fi
 cd "$(dirname "$0")"
 EOF
+    echo ": \"\${SOURCE_DATE_EPOCH:=$SOURCE_DATE_EPOCH}\""
+    echo "export SOURCE_DATE_EPOCH"
     echo "$link"
   } >"$kit/relink.sh"
   chmod +x "$kit/relink.sh"
-  (cd "$out/relink" && zip -qr "$zip" "$(basename "$kit")")
+  make_zip "$zip" "$kit"
+}
+
+# The kit as it is published links, with this Qt, the very program of the folder $2.
+check_relink_kit() {
+  local zip=$1 exe=$2 unpacked
+  unpacked=$(mktemp -d)
+  unzip -q "$zip" -d "$unpacked"
+  QT_PREFIX=$qt_prefix "$unpacked/$(basename "$zip" .zip)/relink.sh"
+  x86_64-w64-mingw32-strip "$unpacked/$(basename "$zip" .zip)/app/vezuvazov.exe"
+  if ! cmp -s "$exe" "$unpacked/$(basename "$zip" .zip)/app/vezuvazov.exe"; then
+    echo "the relinking kit links another program than $exe (kept in $unpacked)" >&2
+    exit 1
+  fi
+  rm -rf "$unpacked"
+  step "the relinking kit links the very same vezuvazov.exe"
 }
 
 gather() {
@@ -230,12 +289,30 @@ gather() {
   cp "$out/build/README.txt" "$folder/README.txt"
   crlf "$folder/README.txt"
   gather_licences "$folder"
-  (cd "$out" && zip -qr "vezuvazov-$version-windows.zip" vezuvazov-windows)
+  make_zip "$out/vezuvazov-$version-windows.zip" "$folder"
   make_installer "$folder" "$out/vezuvazov-$version-setup.exe"
   make_relink_kit "$out/vezuvazov-$version-relink.zip"
+  check_relink_kit "$out/vezuvazov-$version-relink.zip" "$folder/vezuvazov.exe"
+  (cd "$out" && sha256sum "vezuvazov-$version-windows.zip" "vezuvazov-$version-setup.exe" \
+    "vezuvazov-$version-relink.zip" >SHA256SUMS)
   step "done: $(du -sh "$folder" | cut -f1) folder; $(cd "$out" && du -h vezuvazov-"$version"-* | tr '\t\n' ' ')"
+  step "SHA256SUMS (commit time $SOURCE_DATE_EPOCH):"
+  sed 's/^/   /' "$out/SHA256SUMS"
 }
 
+case "${1:-}" in
+  --qt-cached) qt_cached; exit ;;
+  "") ;;
+  *) echo "usage: $0 [--qt-cached]" >&2; exit 2 ;;
+esac
+
+# rcc stamps it on the resources, the linker and strip into the .exe's headers; zip gets it from
+# the files' times.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git -C "$repo" log -1 --format=%ct) \
+    || { echo "not a git checkout: set SOURCE_DATE_EPOCH to the release's time" >&2; exit 1; }
+fi
+export SOURCE_DATE_EPOCH
 mkdir -p "$cache"
 install_packages
 fetch_qt_source

@@ -7,7 +7,8 @@ member it took in; Qt's build graph (its build.ninja and the dependency log of `
 leads from those members to the sources and headers they were compiled from; Qt's
 qt_attribution.json files say which of those sources are third-party code, under what licence.
 Archive members from the compiler's and MinGW-w64's own libraries are covered by the copyright
-files of the Debian packages that ship them.
+files of the Debian packages that ship them: of those, what concerns the libraries a program
+links, with the licence texts themselves, never a pointer to a file of the build machine.
 
 Usage: gather-notices.py MAP QT_SOURCE QT_BUILD QT_PREFIX OUTPUT
 Prints the names of the notices it wrote, one a line.
@@ -173,18 +174,10 @@ def read(path):
 
 
 def licence_texts(folder, entry):
-    """The entry's licence files, and the files beside them that they name `like/this.txt`
-    (FreeType's points to the texts of its two licences)."""
+    """The entry's licence files, and only those: Qt's copies already hold the texts that
+    upstream's name (FreeType's both licences), and the other files they name are sources."""
     names = entry.get("LicenseFiles") or ([entry["LicenseFile"]] if "LicenseFile" in entry else [])
-    texts = []
-    for name in names:
-        path = os.path.join(folder, name)
-        texts.append(read(path))
-        for named in re.findall(r"`([\w./-]+)`", texts[-1]):
-            beside = os.path.join(os.path.dirname(path), named)
-            if os.path.isfile(beside):
-                texts.append(read(beside))
-    return texts
+    return [read(os.path.join(folder, name)) for name in names]
 
 
 def package_of(path):
@@ -198,7 +191,7 @@ RULE = "-" * 79
 def qt_notices(qt_source, files):
     covered = [(folder, entry) for folder, entry in attributions(qt_source)
                if covers(folder, entry, files)]
-    covered.sort(key=lambda found: found[1]["Name"].lower())
+    covered.sort(key=lambda found: (found[1]["Name"].lower(), found[0]))
     notices, given = [], {}  # each licence text once, the later entries point to it
     for folder, entry in covered:
         name = entry["Name"] + (" " + entry["Version"] if "Version" in entry else "")
@@ -214,6 +207,62 @@ def qt_notices(qt_source, files):
             given.setdefault(text, name)
         notices.append((name, lines))
     return notices
+
+
+# GCC's runtime libraries are under the GPL version 3 with the GCC Runtime Library Exception; the
+# Debian copyright file gives their copyright, lists them and gives the exception; the GPL is
+# GPL-3.0.txt beside.
+GCC_COPYRIGHT = re.compile(r"GCC is Copyright \(C\).*?Free Software Foundation, Inc\.\n", re.S)
+GCC_RUNTIME_LIST = re.compile(
+    r"The following runtime libraries are licensed.*?\n\n(?: - [^\n]*\n(?:   [^\n]*\n)*)+", re.S)
+GCC_EXCEPTION = re.compile(r"GCC RUNTIME LIBRARY EXCEPTION\n.*?requirements of the license of GCC\.\n",
+                           re.S)
+GCC_GPL = "The GNU General Public License version 3 is in GPL-3.0.txt beside this file."
+# What of MinGW-w64's sources goes into a program: the C runtime with its import libraries, and
+# winpthreads; not its headers, tools, tests, or the profiling start-up code (only with -pg).
+MINGW_LINKED = ("*", "mingw-w64-crt/", "mingw-w64-libraries/winpthreads/")
+MINGW_NOT_LINKED = ("mingw-w64-crt/profile/", "mingw-w64-libraries/winpthreads/tests_pthread/")
+
+
+def gcc_runtime_text(copyright_text):
+    """The runtime libraries' copyright and licence: which libraries, the GPL's place, the
+    exception."""
+    found = [pattern.search(copyright_text) for pattern in (GCC_COPYRIGHT, GCC_RUNTIME_LIST,
+                                                             GCC_EXCEPTION)]
+    if not all(found):
+        sys.exit("gather-notices.py: GCC's copyright file no longer reads as expected")
+    copyright, libraries, exception = (f.group(0) for f in found)
+    return "\n".join([copyright, libraries, GCC_GPL, "", exception.rstrip("\n")])
+
+
+def mingw_runtime_text(copyright_text):
+    """The paragraphs of a machine-readable copyright file for what a program links, and the
+    stand-alone licence paragraphs they name."""
+    paragraphs = [p.strip("\n") for p in re.split(r"\n[ \t]*\n", copyright_text) if p.strip()]
+    field = lambda paragraph, name: re.search(r"^{}: *(.*)$".format(name), paragraph, re.M)
+    linked, names = [], set()
+    for paragraph in paragraphs:
+        files = field(paragraph, "Files")
+        if not files:
+            continue
+        patterns = re.findall(r"\S+", paragraph[files.start(1):field(paragraph, "Copyright").start()])
+        if any(p == "*" or (p.startswith(MINGW_LINKED[1:]) and not p.startswith(MINGW_NOT_LINKED))
+               for p in patterns):
+            linked.append(paragraph)
+            names.update(re.split(r" and | or ", field(paragraph, "License").group(1)))
+    licences = [p for p in paragraphs if p.startswith("License: ") and field(p, "License").group(1)
+                in names]
+    return "\n\n".join(linked + licences)
+
+
+def toolchain_text(package, copyright_text):
+    if "GCC RUNTIME LIBRARY EXCEPTION" in copyright_text:
+        return gcc_runtime_text(copyright_text)
+    if package.startswith("mingw-w64-"):
+        return mingw_runtime_text(copyright_text)
+    print("gather-notices.py: {}'s whole copyright file, not knowing what of it is linked".format(
+        package), file=sys.stderr)
+    return copyright_text
 
 
 def toolchain_notices(members, qt_prefix):
@@ -232,7 +281,8 @@ def toolchain_notices(members, qt_prefix):
     notices = []
     for text, (packages, libraries) in by_text.items():
         title = "{} (Debian: {})".format(", ".join(sorted(libraries)), ", ".join(sorted(packages)))
-        lines = [RULE, title, "", "Linked into the program from the compiler's toolchain.", "", text]
+        lines = [RULE, title, "", "Linked into the program from the compiler's toolchain.", "",
+                 toolchain_text(min(packages), text)]
         notices.append((title, lines))
     return sorted(notices)
 

@@ -1,19 +1,47 @@
 # SPDX-License-Identifier: MIT
 # The Debian package, built as a packager would from a Release build of the program alone, and
-# checked: its files, its declared dependencies, a stripped binary and the hardening flags.
+# checked: its files, its declared dependencies, a stripped binary and the hardening flags. It is
+# built as a reproducible release is, with the last commit's time as SOURCE_DATE_EPOCH, and made
+# twice: the second time with the pictures' files a day older, as in another clone, compiled in
+# again (rcc stamps them with their files' times, or with SOURCE_DATE_EPOCH), and with the program
+# linked again and its file an hour younger. The two must be the same bytes, as the SHA256SUMS
+# beside them says.
 # shellcheck shell=bash
 packages+=(dpkg-dev file binutils)
 stages+=(package_stage)
 
+# The program with its resources compiled again, and so linked again.
+build_resources_again() {
+  find "$1" -name 'qrc_*.cpp' -delete
+  cmake --build "$1" >/dev/null
+}
+
 package_stage() {
   local dir=build-package id=example.didadura.Vezuvazov deb contents depends binary fail=0
+  local -x SOURCE_DATE_EPOCH
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEZUVAZOV_WERROR=ON \
     -DVEZUVAZOV_TESTS=OFF -DVEZUVAZOV_BENCH=OFF >/dev/null
   cmake --build "$dir"
-  rm -f "$dir"/*.deb
+  rm -f "$dir"/*.deb "$dir"/SHA256SUMS
+  build_resources_again "$dir"
   (cd "$dir" && cpack -G DEB >/dev/null)
   deb=$(ls "$dir"/vezuvazov_*.deb)
   echo "package: $deb"
+  local first
+  first=$(sha256sum "$deb")
+  # Older inputs make no build folder build again: the pictures' contents stay what they were.
+  touch -d "@$(($(date +%s) - 86400))" assets/*
+  build_resources_again "$dir"
+  touch -d "@$(($(date +%s) + 3600))" "$dir/app/vezuvazov"
+  (cd "$dir" && cpack -G DEB >/dev/null)
+  if [ "$(sha256sum "$deb")" != "$first" ]; then
+    echo "FAIL: a second package of the same commit differs: $first, then $(sha256sum "$deb")"
+    fail=1
+  else
+    echo "made twice, the same bytes: SHA-256 ${first%% *}"
+  fi
+  (cd "$dir" && sha256sum --quiet -c SHA256SUMS) || { echo "FAIL: SHA256SUMS does not match"; fail=1; }
 
   contents=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
   local expected

@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 # The script core and its tests, cross-compiled for Windows with MinGW-w64 and run under Wine: the
 # core builds and behaves the same there. The whole program for Windows needs a Qt built for it,
-# which takes long: dist/windows/cross-build.sh does that, outside CI.
+# which takes long: 45-windows.sh builds and checks it where that Qt is at hand.
 
 # shellcheck disable=SC2034  # packages and stages are read by build.sh
 packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)

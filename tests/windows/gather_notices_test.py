@@ -70,17 +70,49 @@ class GatherNotices(unittest.TestCase):
             with self.subTest(folder=folder, entry=entry):
                 self.assertEqual(notices.covers(folder, entry, compiled), covered)
 
-    def test_licence_follows_the_texts_it_names_beside_it(self):
+    def test_licence_is_its_files_alone_never_what_they_name(self):
         with tempfile.TemporaryDirectory() as folder:
             os.makedirs(os.path.join(folder, "docs"))
-            files = {"LICENSE.txt": "Pick `docs/FTL.TXT` or `docs/GPLv2.TXT`.\n",
-                     "docs/FTL.TXT": "The FreeType Project LICENSE\n"}
+            files = {"LICENSE.txt": "Pick `docs/FTL.TXT`; gzip: see `zlib.h`.\n",
+                     "docs/FTL.TXT": "The FreeType Project LICENSE\n", "zlib.h": "#define Z 1\n",
+                     "BDF.txt": "BDF licence\n"}
             for name, text in files.items():
                 with open(os.path.join(folder, name), "w", encoding="utf-8") as f:
                     f.write(text)
-            self.assertEqual(notices.licence_texts(folder, {"LicenseFile": "LICENSE.txt"}),
-                             ["Pick `docs/FTL.TXT` or `docs/GPLv2.TXT`.",
-                              "The FreeType Project LICENSE"])
+            self.assertEqual(
+                notices.licence_texts(folder, {"LicenseFiles": ["LICENSE.txt", "BDF.txt"]}),
+                ["Pick `docs/FTL.TXT`; gzip: see `zlib.h`.", "BDF licence"])
+
+    def test_toolchain_notices_keep_what_is_linked_with_its_licence_texts(self):
+        gcc = ("Packaging.\n\nGCC is Copyright (C) 1986, 2019\nFree Software Foundation, Inc.\n\n"
+               "Later: /usr/share/common-licenses/GPL-3.\n\nThe following runtime libraries are "
+               "licensed under the GPL\nwith the Exception:\n\n - libgcc (libgcc/,\n   gcc/x.h).\n"
+               " - libstdc++-v3\n\nThe libbacktrace library is BSD.\n\nGCC RUNTIME LIBRARY "
+               "EXCEPTION\n\nVersion 3.1\n\n2. No Weakening.\n\nThe copyleft\nrequirements of the "
+               "license of GCC.\n\n\nlibquadmath: LGPL.\n")
+        mingw = ("Format: dep5\n\nFiles: *\nCopyright: mingw-w64\nLicense: ZPL-2.1\n ZPL text\n\n"
+                 "Files: mingw-w64-crt/gdtoa/*\nCopyright: Lucent\nLicense: BSD-3-clause\n\n"
+                 "Files: mingw-w64-crt/profile/gmon.c\nCopyright: UC\nLicense: Cygwin\n\n"
+                 "Files: mingw-w64-headers/x.h\n       mingw-w64-crt/y.c\nCopyright: W\n"
+                 "License: expat or ISC\n\nFiles: mingw-w64-headers/z.h\nCopyright: V\n"
+                 "License: LGPL-2.1+\n\n\nLicense: BSD-3-clause\n BSD text\n\nLicense: LGPL-2.1+\n"
+                 " See /usr/share/common-licenses/LGPL-2.1.\n\nLicense: ISC\n ISC text\n")
+        cases = [
+            ("g++-mingw-w64-x86-64-posix", gcc,
+             "GCC is Copyright (C) 1986, 2019\nFree Software Foundation, Inc.\n\nThe following "
+             "runtime libraries are licensed under the GPL\nwith the Exception:\n\n - libgcc "
+             "(libgcc/,\n   gcc/x.h).\n - libstdc++-v3\n\nThe GNU General Public License version 3 "
+             "is in GPL-3.0.txt beside this file.\n\nGCC RUNTIME LIBRARY EXCEPTION\n\nVersion "
+             "3.1\n\n2. No Weakening.\n\nThe copyleft\nrequirements of the license of GCC."),
+            ("mingw-w64-x86-64-dev", mingw,
+             "Files: *\nCopyright: mingw-w64\nLicense: ZPL-2.1\n ZPL text\n\nFiles: "
+             "mingw-w64-crt/gdtoa/*\nCopyright: Lucent\nLicense: BSD-3-clause\n\nFiles: "
+             "mingw-w64-headers/x.h\n       mingw-w64-crt/y.c\nCopyright: W\nLicense: expat or "
+             "ISC\n\nLicense: BSD-3-clause\n BSD text\n\nLicense: ISC\n ISC text"),
+        ]
+        for package, text, expected in cases:
+            with self.subTest(package):
+                self.assertEqual(notices.toolchain_text(package, text), expected)
 
 
 if __name__ == "__main__":
