@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "ui/Looks.h"
 #include "ui/Forms.h"
+#include "ui/Looks.h"
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"

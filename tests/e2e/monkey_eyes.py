@@ -95,7 +95,7 @@ NET_WM_PID = x.XInternAtom(display, b"_NET_WM_PID", 0)
 NET_WM_NAME = x.XInternAtom(display, b"_NET_WM_NAME", 0)
 UTF8_STRING = x.XInternAtom(display, b"UTF8_STRING", 0)
 # The answers are sent to the root window, to whoever watches it (Qt's) or its children (as the
-# desktop specification has it).
+# EWMH, the window managers' convention, has it).
 x.XSelectInput(display, root, StructureNotifyMask | SubstructureNotifyMask)
 
 
