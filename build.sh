@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Sets up a Debian 12 machine for Vezuvazov, builds it, then starts it or runs every test.
+# Sets up a Debian 12 or 13 machine for Vezuvazov, builds it, then starts it or runs every test.
 #   ./build.sh start   install what is missing, build the program, start it
 #   ./build.sh test    install what is missing, build, run every test through CTest, then the
 #                      further checks of tests/stages/ in the order of their names
@@ -46,33 +46,7 @@ if [ "$mode" = test ]; then
   done
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "== installing: ${missing[*]}"
-  if ! command -v apt-get >/dev/null; then
-    echo "This system has no apt-get: install these Debian packages, or your system's packages" \
-      "of the same software, with its own package manager, then run '$0 $mode' again:" \
-      "${missing[*]}" >&2
-    exit 1
-  fi
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null; then
-      echo "Installing needs root and this system has no sudo: run '$0 $mode' as root, or have" \
-        "an administrator run: apt-get install ${missing[*]}" >&2
-      exit 1
-    fi
-    sudo=(sudo)
-  fi
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
-else
-  echo "== all packages present"
-fi
+dist/install-packages.sh "${packages[@]}"
 
 # A build/ folder configured before, with whatever generator, is built as it is; one made from
 # another copy of the sources is configured afresh.

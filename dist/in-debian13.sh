@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs a command as root in a bare Debian 13 system made with Debian's own mmdebstrap, so that a
+# Debian 12 machine can build and test for today's stable release. On Debian 13 itself it runs the
+# command as it is.
+#   dist/in-debian13.sh [--bind DIR]... -- COMMAND [ARG]...
+# Each DIR is bound at the same path inside. The system is made once, as a tarball in the cache,
+# and unpacked afresh for every run; the packages apt fetches there are kept in the cache too.
+# Everything runs in mount and process namespaces of its own: when the command ends, its
+# processes end with it and nothing it mounted stays, and the unpacked system is removed.
+#
+# Environment:
+#   VEZUVAZOV_DEBIAN13_CACHE  where the system's tarball and packages are kept
+#                             (default ~/.cache/vezuvazov-debian13)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+binds=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --bind) binds+=("$(realpath "$2")"); shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+done
+[ $# -gt 0 ] || { echo "usage: $0 [--bind DIR]... -- COMMAND [ARG]..." >&2; exit 2; }
+
+if [ "$(. /etc/os-release && echo "${VERSION_ID:-}")" = 13 ]; then
+  exec "$@"
+fi
+[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=VEZUVAZOV_DEBIAN13_CACHE "$0" \
+  "${binds[@]/#/--bind=}" -- "$@"
+
+cache=${VEZUVAZOV_DEBIAN13_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vezuvazov-debian13}
+tarball=$cache/trixie-minbase.tar
+mkdir -p "$cache/archives/partial"
+
+# The system this machine's apt already trusts the registry for: the same addresses, Debian 13's
+# suites.
+make_system() {
+  local sources main security
+  "$here/install-packages.sh" mmdebstrap
+  sources=$(cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null || true)
+  main=$(sed -n 's/^URIs: *//p; s/^deb \([^ ]*\) [a-z]*[ -]updates\{0,1\} .*/\1/p' <<<"$sources" \
+    | grep -v security | head -n 1)
+  security=$(sed -n 's/^URIs: *//p; s/^deb \([^ ]*\) .*security.*/\1/p' <<<"$sources" \
+    | grep security | head -n 1)
+  echo "== making a bare Debian 13 system in $tarball"
+  mmdebstrap --quiet --variant=minbase --include=ca-certificates,git,sudo trixie "$tarball.part" \
+    "deb $main trixie main" "deb $main trixie-updates main" \
+    ${security:+"deb $security trixie-security main"}
+  mv "$tarball.part" "$tarball"
+}
+[ -f "$tarball" ] || make_system
+
+root=$(mktemp -d "$cache/root.XXXXXX")
+# Only what is below the root and on its own file system is removed: the namespace's mounts are
+# gone by then, and --one-file-system would stop at any that were not.
+trap 'rm -rf --one-file-system "$root"' EXIT
+tar -xf "$tarball" -C "$root"
+cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+
+# Inside new namespaces: the mounts below are seen by this command alone, and when its first
+# process ends the kernel ends every other one and the mounts go with the namespace.
+unshare --mount --pid --fork --propagation private -- bash -euo pipefail -c '
+  root=$1 cache=$2; shift 2
+  mount -t proc proc "$root/proc"
+  mount -t sysfs sys "$root/sys"
+  mount --rbind /dev "$root/dev"
+  mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
+  mount -t tmpfs tmp "$root/tmp" && chmod 1777 "$root/tmp"
+  mount --bind "$cache/archives" "$root/var/cache/apt/archives"
+  while [ "$1" != -- ]; do
+    mkdir -p "$root$1" && mount --bind "$1" "$root$1"
+    shift
+  done
+  shift
+  exec chroot "$root" env -i HOME=/root TERM="${TERM:-dumb}" CI="${CI:-}" LANG=C.UTF-8 \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
+' bash "$root" "$cache" "${binds[@]}" -- "$@"
