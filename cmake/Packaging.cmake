@@ -6,16 +6,25 @@ set(CPACK_PACKAGE_NAME vezuvazov)
 set(CPACK_PACKAGE_VENDOR ${VEZUVAZOV_VENDOR})
 set(CPACK_PACKAGE_CONTACT "${VEZUVAZOV_VENDOR} <${VEZUVAZOV_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian wants the long description's lines at most 80 characters wide; cpack keeps each line.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Composes Counter-Strike console scripts that buy a chosen loadout at one key press and\
- writes them into the game's cstrike folder.")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://didadura.example/vezuvazov)
+    "Composes Counter-Strike console scripts that buy a chosen loadout at one key\n\
+press and writes them into the game's cstrike folder.")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+# The Debian revision is the changelog's newest entry's, whose upstream version must be the
+# project's: the changelog is the one place to change it.
+file(STRINGS ${PROJECT_SOURCE_DIR}/dist/debian/changelog newest_entry LIMIT_COUNT 1)
+string(REGEX MATCH "^vezuvazov \\(([^)-]+)-([^)]+)\\)" newest_entry "${newest_entry}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "dist/debian/changelog's newest entry is of version ${CMAKE_MATCH_1}, "
+                      "the project is ${PROJECT_VERSION}: add an entry for it")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")

@@ -15,13 +15,28 @@ constexpr int DialogPoints = 8;
 // The widget classes the program shows in the platform's font: context menus and message boxes.
 constexpr const char* PlatformFontClasses[] = {"QMenu", "QMessageBox"};
 
-// Every role of every group marked as set (one bit each), so that the palette no longer takes
-// anything from the parent's: a widget then keeps the very palette it is given instead of a copy.
-constexpr QPalette::ResolveMask EveryRoleSet =
-    (QPalette::ResolveMask(1) << (int{QPalette::NColorGroups} * int{QPalette::NColorRoles})) - 1;
+// Every role of every group marked as set, so that the palette no longer takes anything from the
+// parent's: a widget then keeps the very palette it is given instead of a copy. Qt resolves a
+// palette without copying it only when its mask is exactly Qt's own "all set", so the mask is the
+// one Qt itself makes when given every role, not counted here: its layout changed with Qt 6.6,
+// which added a role and gave it another role's bit to stay within 64.
+QPalette::ResolveMask EveryRoleSet() {
+  static const QPalette::ResolveMask mask = [] {
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+      for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorGroup = QPalette::ColorGroup(group);
+        const auto colorRole = QPalette::ColorRole(role);
+        palette.setBrush(colorGroup, colorRole, palette.brush(colorGroup, colorRole));
+      }
+    }
+    return palette.resolveMask();
+  }();
+  return mask;
+}
 
 QPalette Complete(QPalette palette) {
-  palette.setResolveMask(EveryRoleSet);
+  palette.setResolveMask(EveryRoleSet());
   return palette;
 }
 

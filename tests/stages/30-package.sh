@@ -1,13 +1,13 @@
 # SPDX-License-Identifier: MIT
 # The Debian package, built as a packager would from a Release build of the program alone, and
-# checked: its files, its declared dependencies, a stripped binary and the hardening flags. It is
-# built as a reproducible release is, with the last commit's time as SOURCE_DATE_EPOCH, and made
-# twice: the second time with the pictures' files a day older, as in another clone, compiled in
-# again (rcc stamps them with their files' times, or with SOURCE_DATE_EPOCH), and with the program
-# linked again and its file an hour younger. The two must be the same bytes, as the SHA256SUMS
-# beside them says.
+# checked: its files, its declared dependencies, a stripped binary, the hardening flags and
+# lintian. It is built as a reproducible release is, with the last commit's time as
+# SOURCE_DATE_EPOCH, and made twice: the second time with the pictures' files a day older, as in
+# another clone, compiled in again (rcc stamps them with their files' times, or with
+# SOURCE_DATE_EPOCH), and with the program linked again and its file an hour younger. The two must
+# be the same bytes, as the SHA256SUMS beside them says.
 # shellcheck shell=bash
-packages+=(dpkg-dev file binutils)
+packages+=(dpkg-dev file binutils lintian)
 stages+=(package_stage)
 
 # The program with its resources compiled again, and so linked again.
@@ -46,12 +46,16 @@ package_stage() {
   contents=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
   local expected
   expected=$(sort <<LIST
-./usr/bin/vezuvazov
+./usr/games/vezuvazov
 ./usr/share/applications/$id.desktop
+./usr/share/doc/vezuvazov/changelog.Debian.gz
+./usr/share/doc/vezuvazov/copyright
 ./usr/share/icons/hicolor/16x16/apps/$id.png
 ./usr/share/icons/hicolor/32x32/apps/$id.png
 ./usr/share/icons/hicolor/48x48/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/lintian/overrides/vezuvazov
+./usr/share/man/man6/vezuvazov.6.gz
 ./usr/share/metainfo/$id.metainfo.xml
 LIST
 )
@@ -70,7 +74,7 @@ LIST
   # Each readelf output is read whole first: grep -q ending a pipe early would fail it.
   binary=$(mktemp -d)
   dpkg-deb --extract "$deb" "$binary"
-  local program=$binary/usr/bin/vezuvazov sections header segments dynamic symbols
+  local program=$binary/usr/games/vezuvazov sections header segments dynamic symbols
   sections=$(readelf -W -S "$program")
   header=$(readelf -W -h "$program")
   segments=$(readelf -W -l "$program")
@@ -84,6 +88,10 @@ LIST
   grep -q __stack_chk_fail <<<"$symbols" || { echo "FAIL: no stack protector"; fail=1; }
   grep -q '__[a-z]*_chk@' <<<"$symbols" || { echo "FAIL: no fortified libc calls"; fail=1; }
   rm -rf "$binary"
+
+  # Debian's own checker, as a sponsor would run it: any error or warning fails the stage.
+  lintian --fail-on error,warning "$deb" ||
+    { echo "FAIL: lintian finds errors or warnings in the package"; fail=1; }
   [ "$fail" -eq 0 ] && echo "package checks passed"
   return "$fail"
 }
