@@ -61,8 +61,9 @@ tar -xf "$tarball" -C "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
 # Inside new namespaces: the mounts below are seen by this command alone, and when its first
-# process ends the kernel ends every other one and the mounts go with the namespace.
-unshare --mount --pid --fork --propagation private -- bash -euo pipefail -c '
+# process ends the kernel ends every other one and the mounts go with the namespace; that process
+# ends with unshare, however unshare ends.
+unshare --mount --pid --fork --kill-child --propagation private -- bash -euo pipefail -c '
   root=$1 cache=$2; shift 2
   mount -t proc proc "$root/proc"
   mount -t sysfs sys "$root/sys"
@@ -75,6 +76,10 @@ unshare --mount --pid --fork --propagation private -- bash -euo pipefail -c '
     shift
   done
   shift
-  exec chroot "$root" env -i HOME=/root TERM="${TERM:-dumb}" CI="${CI:-}" LANG=C.UTF-8 \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
+  # Not the last command, which bash would exec: the first process of a namespace gets no signal it
+  # has not asked for, and some programs (xvfb-run) wait for one from their children.
+  status=0
+  chroot "$root" env -i HOME=/root TERM="${TERM:-dumb}" CI="${CI:-}" LANG=C.UTF-8 \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@" || status=$?
+  exit "$status"
 ' bash "$root" "$cache" "${binds[@]}" -- "$@"

@@ -42,8 +42,8 @@ debian13_install() {
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$1" xvfb \
       xauth xdotool >/dev/null
-    xvfb-run -a bash -c "/usr/games/vezuvazov & timeout 30 xdotool search --sync --onlyvisible \
-      --pid \$! getwindowname"' bash "$deb" |
+    xvfb-run -a bash -c "/usr/games/vezuvazov 2>/dev/null & timeout 30 xdotool search --sync \
+      --onlyvisible --pid \$! --name . getwindowname"' bash "$deb" |
     sed 's/^/   the window appeared: /'
 }
 
