@@ -44,12 +44,12 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
   ASSERT_FALSE(m.picTitle->pixmap().isNull());
   EXPECT_EQ(m.picTitle->pixmap().size(), QSize(469, 60));
 
-  EXPECT_EQ(m.Label1->text(), "Your Script Name:");
+  EXPECT_EQ(m.lblScriptName->text(), "Your Script Name:");
   EXPECT_EQ(m.txtScriptName->text(), "MyScript");
   EXPECT_EQ(m.cmdCreate->text(), "Create Script");
   EXPECT_EQ(m.fraBuy->title(), "Guns");
-  EXPECT_EQ(m.Frame1->title(), "Equipment");
-  EXPECT_EQ(m.Frame2->title(), "Extra");
+  EXPECT_EQ(m.fraEquipment->title(), "Equipment");
+  EXPECT_EQ(m.fraExtra->title(), "Extra");
   EXPECT_EQ(m.comPrimary->currentText(), "Primary Weapon");
   EXPECT_EQ(m.comSecondary->currentText(), "Secondary Weapon");
   EXPECT_EQ(m.comBind->currentText(), "Bind To Key:");
@@ -74,10 +74,10 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
   EXPECT_EQ(m.txtAdvertise->toPlainText(), "didadura.example/vezuvazov\n");
   EXPECT_EQ(m.txtAdvertise->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   const std::vector<std::pair<QPushButton*, const char*>> row = {{m.cmdCode, "View Code"},
-                                                                 {m.Command2, "New"},
-                                                                 {m.Command3, "About"},
-                                                                 {m.Command4, "Help"},
-                                                                 {m.Command5, "Exit"}};
+                                                                 {m.cmdNew, "New"},
+                                                                 {m.cmdAbout, "About"},
+                                                                 {m.cmdHelp, "Help"},
+                                                                 {m.cmdExit, "Exit"}};
   for (const auto& [button, caption] : row) EXPECT_EQ(button->text(), caption);
 }
 
@@ -174,31 +174,31 @@ TEST_F(MainWindow, ListsHoldTheItemsInOrder) {
 TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
   frmMain& m = Main();
   const std::vector<std::pair<QWidget*, QRect>> expected = {
-      {m.picTitle, {8, 0, 473, 65}},         {m.Label1, {8, 64, 97, 17}},
+      {m.picTitle, {8, 0, 473, 65}},         {m.lblScriptName, {8, 64, 97, 17}},
       {m.txtScriptName, {8, 80, 305, 19}},   {m.cmdCreate, {320, 80, 153, 17}},
       {m.fraBuy, {8, 104, 169, 97}},         {m.comPrimary, {8, 24, 145, 23}},
-      {m.comSecondary, {8, 56, 145, 23}},    {m.Frame1, {184, 104, 129, 137}},
+      {m.comSecondary, {8, 56, 145, 23}},    {m.fraEquipment, {184, 104, 129, 137}},
       {m.chkArmor, {8, 16, 57, 17}},         {m.chkFullArmor, {8, 32, 113, 17}},
       {m.chkFlashbang, {8, 48, 73, 17}},     {m.chkHEGrenade, {8, 64, 89, 17}},
       {m.chkSmokeGrenade, {8, 80, 105, 13}}, {m.chkDefusalKit, {8, 96, 105, 17}},
-      {m.chkNightVision, {8, 112, 105, 17}}, {m.Frame2, {320, 104, 153, 137}},
+      {m.chkNightVision, {8, 112, 105, 17}}, {m.fraExtra, {320, 104, 153, 137}},
       {m.chkAnnounce, {8, 16, 121, 17}},     {m.chkAdvertise, {8, 40, 121, 17}},
       {m.txtAdvertise, {8, 64, 137, 65}},    {m.comBind, {8, 208, 169, 31}},
-      {m.cmdCode, {8, 248, 89, 25}},         {m.Command2, {96, 248, 73, 25}},
-      {m.Command3, {168, 248, 81, 25}},      {m.Command4, {248, 248, 105, 25}},
-      {m.Command5, {352, 248, 121, 25}}};
+      {m.cmdCode, {8, 248, 89, 25}},         {m.cmdNew, {96, 248, 73, 25}},
+      {m.cmdAbout, {168, 248, 81, 25}},      {m.cmdHelp, {248, 248, 105, 25}},
+      {m.cmdExit, {352, 248, 121, 25}}};
   for (const auto& [widget, rect] : expected) {
     EXPECT_EQ(widget->geometry(), rect) << widget->metaObject()->className();
   }
   EXPECT_EQ(m.comPrimary->parentWidget(), m.fraBuy);
-  EXPECT_EQ(m.chkNightVision->parentWidget(), m.Frame1);
-  EXPECT_EQ(m.txtAdvertise->parentWidget(), m.Frame2);
+  EXPECT_EQ(m.chkNightVision->parentWidget(), m.fraEquipment);
+  EXPECT_EQ(m.txtAdvertise->parentWidget(), m.fraExtra);
 }
 
 TEST_F(MainWindow, FontsAndColours) {
   frmMain& m = Main();
   for (QWidget* w : std::initializer_list<QWidget*>{m.txtScriptName, m.chkArmor, m.comPrimary,
-                                                    m.cmdCreate, m.Command5, m.fraBuy}) {
+                                                    m.cmdCreate, m.cmdExit, m.fraBuy}) {
     EXPECT_EQ(QFontInfo(w->font()).family(), "Comic Neue");
     EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 8.25);
   }
@@ -232,7 +232,7 @@ std::vector<qint64> PaletteKeys(const QWidget& window) {
 // cache finds its entries again instead of keeping new keys at every "New" and "Create Script".
 TEST_F(MainWindow, ReloadDrawsWithTheSamePalettes) {
   const std::vector<qint64> before = PaletteKeys(Main());
-  Click(Main().Command2);
+  Click(Main().cmdNew);
   EXPECT_EQ(PaletteKeys(Main()), before);
 }
 
@@ -245,7 +245,7 @@ TEST_F(MainWindow, TabWalksTheDesignOrderFromTheTitle) {
       m.comPrimary,   m.comSecondary,    m.chkArmor,      m.chkFullArmor,   m.chkFlashbang,
       m.chkHEGrenade, m.chkSmokeGrenade, m.chkDefusalKit, m.chkNightVision, m.cmdCreate,
       m.comBind,      m.txtScriptName,   m.chkAnnounce,   m.chkAdvertise,   m.txtAdvertise,
-      m.cmdCode,      m.Command2,        m.Command3,      m.Command4,       m.Command5,
+      m.cmdCode,      m.cmdNew,          m.cmdAbout,      m.cmdHelp,        m.cmdExit,
       m.picTitle};
   for (QWidget* next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -426,7 +426,7 @@ TEST_F(MainWindow, PastedOrDroppedNameWithAForeignCharacterOrTooLongIsRefusedWho
     arrival.Deliver(name, TextData("-2.x"));
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(name->text(), arrival.AfterValidName);
-    Click(Main().Command2);  // New: the start name again
+    Click(Main().cmdNew);  // New: the start name again
   }
 }
 
