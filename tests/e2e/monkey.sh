@@ -76,7 +76,8 @@ monkey_fail() {
 # The monkey's eyes (monkey_eyes.py), asked and answered through a pipe: they list the program's
 # windows and ask it whether it answers, without a process started for each look.
 open_eyes() {
-  coproc EYES { exec python3 "$E2E_DIR/monkey_eyes.py" "$HANG_SECONDS"; }
+  # Debian's own Python, which has python3-xlib.
+  coproc EYES { exec /usr/bin/python3 "$E2E_DIR/monkey_eyes.py" "$HANG_SECONDS"; }
   E2E_OTHER_PIDS+=("$EYES_PID")
   local ready=""
   read -r -t "$E2E_TIMEOUT" ready <&"${EYES[0]}" || true
