@@ -19,8 +19,8 @@ create_script "$MAIN1"
 MAIN2=$MAIN
 create_script "$MAIN2" "$MAIN1"
 MAIN3=$MAIN
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
-click "$SAVE" "${OK_BUTTON[@]}"
+replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
+click "$SAVE" "$OK_BUTTON"
 ANSWER=$(wait_any_title 'Not Saved' Finished)
 [[ "$ANSWER" == 'Not Saved' ]] || fail "a file past the size limit was reported as saved"
 answer_box 'Not Saved'
@@ -29,6 +29,6 @@ is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed sav
 expect_files "$GAME"
 
 focus "$MAIN3"
-click "$MAIN3" "${EXIT_BUTTON[@]}"
+click "$MAIN3" "$EXIT_BUTTON"
 expect_exit_code 0
 e2e_pass

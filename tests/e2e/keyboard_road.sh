@@ -41,7 +41,7 @@ answer_owned_box() {
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
 wait_focus "$MAIN1"
-click "$MAIN1" "${NAME_BOX[@]}"
+click "$MAIN1" "$NAME_BOX"
 xdotool key End space
 answer_owned_box 'Invalid Character' "$MAIN1"
 # Back in the name box, then Shift+Tab twice to "Create Script".

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: MIT
-# Shared helpers of the end-to-end tests: sourced by each test script, never run on its own.
+# Shared helpers of the end-to-end tests: sourced by each test script (and by bench/startup.sh, for
+# its X server), never run on its own.
 #
 # Each test starts its own X server (Xvfb, 1280x1024, no window manager), starts the real program
-# in it and drives it with xdotool as a player would: clicks at window-relative pixels, typed keys.
+# in it and drives it with xdotool as a player would: clicks on its controls, found where the program
+# tells screen readers they are (AT-SPI, on a session bus of the test's own), and typed keys.
 # With E2E_WM=openbox the server gets a real window manager, as on a desktop: it frames, places and
 # stacks the windows and decides where the focus goes. With E2E_WM=weston a headless Weston takes
 # the X server's place, and the program runs on Wayland.
@@ -16,6 +18,8 @@ E2E_TIMEOUT=10        # seconds to wait for any window, box or exit before faili
 E2E_POLL=0.02         # seconds between two looks
 
 E2E_NAME=$(basename "$0" .sh)
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_ARGS=("$@")       # the test's own arguments, for its run again on a session bus
 E2E_START=$(date +%s%N)
 E2E_WORK=""
 E2E_XVFB_PID=""
@@ -29,13 +33,13 @@ E2E_FAILED=1
 MAIN_TITLE='Vezuvazov v1.0'
 SAVE_TITLE='Cstrike Direcotry'
 
-# Window-relative click points: the middle of each control.
-NAME_BOX=(158 89)       # txtScriptName 8,80 305x19
-CREATE_BUTTON=(396 88)  # "Create Script" 320,80 153x17
-EXIT_BUTTON=(412 260)   # "Exit" 352,248 121x25
-ADVERTISE_BOX=(396 200) # txtAdvertise 328,168 137x65
-DIRECTORY_BOX=(92 25)   # txtDirectory 8,16 169x19
-OK_BUTTON=(192 24)      # "OK" 176,16 33x17
+# The controls the tests use, by the names screen readers know them by.
+NAME_BOX='Your Script Name'
+CREATE_BUTTON='Create Script'
+EXIT_BUTTON=Exit
+ADVERTISE_BOX='Advertise Text'
+DIRECTORY_BOX='Your Half-Life Directory'
+OK_BUTTON=OK
 
 log() { printf '[%s %6.2fs] %s\n' "$E2E_NAME" "$(elapsed)" "$*"; }
 
@@ -89,6 +93,7 @@ e2e_begin() {
       command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils xclip)"
     done
   fi
+  in_session_bus
   trap e2e_cleanup EXIT
   trap 'exit 130' INT
   trap 'exit 143' TERM
@@ -115,14 +120,17 @@ e2e_pass() {
   log "PASS"
 }
 
-# Starts Xvfb on the first free display from :90 to :120; -displayfd tells when it is ready.
+# Starts Xvfb on the first free display from :90 to :120, with any further options given;
+# -displayfd tells when it is ready. -noreset: without it the server resets whenever its last
+# client leaves, and each start pays it.
+# shellcheck disable=SC2120  # the e2e tests pass no options; bench/startup.sh does
 start_xvfb() {
   local n fdfile deadline
   for n in $(seq 90 120); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
     fdfile="$E2E_WORK/displayfd.$n"
     : >"$fdfile"
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 \
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" -displayfd 3 \
       3>"$fdfile" </dev/null >"$E2E_WORK/server.log" 2>&1 &
     E2E_XVFB_PID=$!
     deadline=$((SECONDS + E2E_TIMEOUT))
@@ -175,11 +183,17 @@ start_weston() {
 }
 
 # Runs the test again inside a session bus of its own, where the program's accessibility bridge
-# and the test's AT-SPI client meet; the bus starts the AT-SPI bus and registry when first asked.
+# and the test's AT-SPI client meet; the bus starts the AT-SPI bus and registry when first asked,
+# with a runtime folder of this test's own for the AT-SPI bus's socket (the home folder's would be
+# shared with the tests that run beside it).
 in_session_bus() {
   [[ -n "${E2E_SESSION_BUS:-}" ]] && return 0
   command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installed (apt-get install dbus-daemon)"
-  E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+  local runtime rc=0
+  runtime=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e-bus.XXXXXX")
+  E2E_SESSION_BUS=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$0" "${E2E_ARGS[@]}" || rc=$?
+  rm -rf "$runtime"
+  exit "$rc"
 }
 
 # Starts the program in this shell (so that `wait` can collect its exit code). With
@@ -303,7 +317,7 @@ expect_exit_code() {
 # window that replaces $1 (ids in $2... are old main windows too). Sets SAVE and MAIN to their ids.
 create_script() {
   local old=$1
-  click "$old" "${CREATE_BUTTON[@]}"
+  click "$old" "$CREATE_BUTTON"
   SAVE=$(wait_window "$SAVE_TITLE")
   MAIN=$(wait_window "$MAIN_TITLE" "$@")
   wait_gone "$MAIN_TITLE" "$old"
@@ -358,14 +372,39 @@ selections_picture_only() {
   done
 }
 
-# Clicks at window-relative pixels.
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# Where the control of this name lies in the window $1, as the program tells screen readers: sets
+# AT_X and AT_Y to its middle and AT_RECT to X,Y,WIDTH,HEIGHT, in the window's pixels; false if the
+# window has no such control, or is gone. A window of a title is laid out alike every time: its
+# controls are asked for once.
+declare -A E2E_CONTROLS=()
+locate() {
+  local wid=$1 name=$2 title line x y w h
+  title=$(xdotool getwindowname "$wid") || return 1
+  if [[ -z "${E2E_CONTROLS["$title/$name"]:-}" ]]; then
+    while IFS= read -r line; do
+      E2E_CONTROLS["$title/${line%=*}"]=${line##*=}
+    done < <(/usr/bin/python3 "$E2E_DIR/atspi.py" "$title")
+  fi
+  AT_RECT=${E2E_CONTROLS["$title/$name"]:-}
+  [[ -n "$AT_RECT" ]] || return 1
+  IFS=, read -r x y w h <<<"$AT_RECT"
+  AT_X=$((x + w / 2)) AT_Y=$((y + h / 2))
+}
 
-# Replaces the whole text of a line box that takes Ctrl+A (the directory box).
+# Clicks the middle of the control of this name in the window $1; further arguments are those of
+# xdotool's click (button 1 if none).
+click() {
+  local wid=$1 name=$2
+  shift 2
+  locate "$wid" "$name" || fail "window $wid has no control \"$name\""
+  xdotool mousemove --window "$wid" "$AT_X" "$AT_Y" click "${@:-1}"
+}
+
+# Replaces the whole text of a line box that takes Ctrl+A (the directory box), named $2.
 replace_text() {
-  local wid=$1 x=$2 y=$3 text=$4
+  local wid=$1 name=$2 text=$3
   focus "$wid"
-  click "$wid" "$x" "$y"
+  click "$wid" "$name"
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 5 -- "$text"
 }
@@ -421,36 +460,15 @@ expect_files() {
   [[ "$got" == "$want" ]] || fail "files in $dir: [${got//$'\n'/, }], expected [${want//$'\n'/, }]"
 }
 
-# The lines of the script composed from the start values (script name MyScript), from its echo
-# line to its bind line. In a file each line ends in CR LF; a script starts with CR LF.
-MYSCRIPT_LINES=(
-  'echo MyScript Activated'
-  'echo Press Bind To Key: To Buy Primary Weapon, & Secondary Weapon.'
-  'echo www.didadura.example'
-  'alias s10 "slot10;slot10;wait;wait;slot10;slot10"'
-  'alias m1 "menuselect 1"'
-  'alias m2 "menuselect 2"'
-  'alias m3 "menuselect 3"'
-  'alias m4 "menuselect 4"'
-  'alias m5 "menuselect 5"'
-  'alias m6 "menuselect 6"'
-  'alias m7 "menuselect 7"'
-  'alias m8 "menuselect 8"'
-  'alias pammo "buyammo1; buyammo1; buyammo1"'
-  'alias sammo "buyammo2; buyammo2; buyammo2"'
-  '//MAIN SCRIPT=-'
-  ''
-  'alias MyScript "buyprim; buysec; buyarmor; buyfullarmor; buyflashbang; buyhegrenade; buysmokegrenade; buydefusalkit; buynightvision"'
-  ''
-  'bind Bind To Key: MyScript'
-)
-
-# The file saved after one "Create Script" with every start value.
-expected_one_script() {
-  printf '%s\r\n' '' "${MYSCRIPT_LINES[@]}" ''
-}
-
-# The file saved after two such scripts in one session: the second follows the first's bind line.
-expected_two_scripts() {
-  printf '%s\r\n' '' "${MYSCRIPT_LINES[@]}" "${MYSCRIPT_LINES[@]}" ''
+# The file saved after $1 "Create Script"s with every start value, in one session: the start
+# script as tests/ExpectedScripts.h writes it out (its C++ literals and + read as Python reads
+# them), once for each, and CR LF CR LF after the last bind line.
+expected_scripts() {
+  /usr/bin/python3 -c '
+import re, sys
+names = {}
+for name, value in re.findall(r"inline const std::string (\w+) =(.*?);\n", open(sys.argv[1]).read(), re.S):
+    names[name] = eval(f"({value})", {}, names)
+sys.stdout.buffer.write((names["StartScript"] * int(sys.argv[2]) + "\r\n\r\n").encode())
+' "$E2E_DIR/../ExpectedScripts.h" "$1"
 }

@@ -16,7 +16,7 @@ mkdir -p "$GAME/cstrike"
 # A directory without a cstrike folder, whose path is the game directory plus "/hl".
 WRONG="$GAME/hl"
 mkdir "$WRONG"
-expected_one_script >"$E2E_WORK/one.expected"
+expected_scripts 1 >"$E2E_WORK/one.expected"
 
 command -v strace >/dev/null || fail "strace is not installed (apt-get install strace)"
 E2E_STRACE="-I1 -y -e trace=fdatasync,fsync,rename,linkat -e inject=fdatasync:error=EIO:when=1"
@@ -26,8 +26,8 @@ create_script "$MAIN1"
 MAIN2=$MAIN
 
 # ---- OK into a directory without cstrike.
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$WRONG"
-click "$SAVE" "${OK_BUTTON[@]}"
+replace_text "$SAVE" "$DIRECTORY_BOX" "$WRONG"
+click "$SAVE" "$OK_BUTTON"
 BOX=$(wait_window 'Not Saved')
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed save"
 [[ -z "$(visible_windows Finished)" ]] || fail "a Finished box appeared on a failed save"
@@ -42,16 +42,16 @@ expect_no_box
 
 # ---- Correct the kept text: remove the trailing "/hl", then OK again.
 focus "$SAVE"
-click "$SAVE" "${DIRECTORY_BOX[@]}"
+click "$SAVE" "$DIRECTORY_BOX"
 xdotool key End
 xdotool key --repeat 3 --delay 5 BackSpace
-click "$SAVE" "${OK_BUTTON[@]}"
+click "$SAVE" "$OK_BUTTON"
 ANSWER=$(wait_any_title Finished 'Not Saved')
 [[ "$ANSWER" == 'Not Saved' ]] || fail "a save whose file the disk could not sync was reported as saved"
 answer_box 'Not Saved'
 expect_files "$GAME"
 focus "$SAVE"
-click "$SAVE" "${OK_BUTTON[@]}"
+click "$SAVE" "$OK_BUTTON"
 ANSWER=$(wait_any_title Finished 'Not Saved')
 [[ "$ANSWER" == Finished ]] \
   || fail "the corrected directory did not save: was the typed text kept after Not Saved?"
@@ -66,6 +66,6 @@ awk '/^(linkat|rename)\(.*\/cstrike\/MyScript\.cfg"(, AT_SYMLINK_FOLLOW)?\) = 0$
   "$E2E_WORK/trace" || fail "the folder was not synced after the save: $(cat "$E2E_WORK/trace")"
 
 focus "$MAIN2"
-click "$MAIN2" "${EXIT_BUTTON[@]}"
+click "$MAIN2" "$EXIT_BUTTON"
 expect_exit_code 0
 e2e_pass
