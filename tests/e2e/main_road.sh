@@ -29,9 +29,10 @@ cmp -s <(tail -c 8 "$E2E_WORK/one.expected") <(printf 'ript\r\n\r\n') \
   || fail "the X screen is not 1280x1024"
 
 expect_main_window() {
-  local wid=$1
-  xprop -id "$wid" _NET_WM_STATE | grep -q '_NET_WM_STATE_SKIP_TASKBAR' \
-    || fail "main window $wid lacks _NET_WM_STATE_SKIP_TASKBAR: $(xprop -id "$wid" _NET_WM_STATE)"
+  local wid=$1 state
+  state=$(xprop -id "$wid" _NET_WM_STATE)
+  [[ "$state" == *_NET_WM_STATE_SKIP_TASKBAR* && "$state" == *_NET_WM_STATE_SKIP_PAGER* ]] \
+    || fail "main window $wid is in the task bar or the pager: $state"
   expect_geometry "$wid" 482x276+399+374
 }
 

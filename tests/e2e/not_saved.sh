@@ -5,8 +5,9 @@
 #   no folder), and keeps the save window open with the typed directory;
 #   the player then shortens that same text to the game directory and presses OK again, where the
 #   disk fails the file's sync (strace fails the program's first fdatasync): "Not Saved" again,
-#   nothing written; OK once more saves MyScript.cfg there with exactly the expected bytes, and
-#   syncs the folder after the rename.
+#   nothing written; at the next OK the disk fails the file's new name (strace fails the first link
+#   and the first rename): "Not Saved", nothing written; OK once more saves MyScript.cfg there with
+#   exactly the expected bytes, and syncs the folder after the rename.
 # Usage: not_saved.sh PATH_TO_PROGRAM
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -19,7 +20,8 @@ mkdir "$WRONG"
 expected_scripts 1 >"$E2E_WORK/one.expected"
 
 command -v strace >/dev/null || fail "strace is not installed (apt-get install strace)"
-E2E_STRACE="-I1 -y -e trace=fdatasync,fsync,rename,linkat -e inject=fdatasync:error=EIO:when=1"
+E2E_STRACE="-I1 -y -e trace=fdatasync,fsync,rename,linkat -e inject=fdatasync:error=EIO:when=1
+  -e inject=linkat,rename:error=EIO:when=1"
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
 create_script "$MAIN1"
@@ -40,16 +42,19 @@ log "box \"Not Saved\" answered"
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed after the Not Saved box"
 expect_no_box
 
-# ---- Correct the kept text: remove the trailing "/hl", then OK again.
+# ---- Correct the kept text: remove the trailing "/hl", then OK again, and again.
 focus "$SAVE"
 click "$SAVE" "$DIRECTORY_BOX"
 xdotool key End
 xdotool key --repeat 3 --delay 5 BackSpace
-click "$SAVE" "$OK_BUTTON"
-ANSWER=$(wait_any_title Finished 'Not Saved')
-[[ "$ANSWER" == 'Not Saved' ]] || fail "a save whose file the disk could not sync was reported as saved"
-answer_box 'Not Saved'
-expect_files "$GAME"
+for failed in "sync its file" "give its file its name"; do
+  focus "$SAVE"
+  click "$SAVE" "$OK_BUTTON"
+  ANSWER=$(wait_any_title Finished 'Not Saved')
+  [[ "$ANSWER" == 'Not Saved' ]] || fail "a save where the disk could not $failed was reported as saved"
+  answer_box 'Not Saved'
+  expect_files "$GAME"
+done
 focus "$SAVE"
 click "$SAVE" "$OK_BUTTON"
 ANSWER=$(wait_any_title Finished 'Not Saved')

@@ -46,6 +46,7 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
 
   EXPECT_EQ(m.lblScriptName->text(), "Your Script Name:");
   EXPECT_EQ(m.txtScriptName->text(), "MyScript");
+  EXPECT_EQ(m.txtScriptName->maxLength(), 2049);
   EXPECT_EQ(m.cmdCreate->text(), "Create Script");
   EXPECT_EQ(m.fraBuy->title(), "Guns");
   EXPECT_EQ(m.fraEquipment->title(), "Equipment");
@@ -321,7 +322,7 @@ TEST_F(MainWindow, NameKeysOutsideTheSetAreRefusedOneBoxEach) {
   // Ctrl+V and Ctrl+C as a real keyboard delivers them, and as QTest does (letter text).
   QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
   QTest::sendKeyEvent(QTest::Click, name, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
-  QApplication::clipboard()->setText("pasted text");
+  QApplication::clipboard()->setText("pasted");
   QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
 
   EXPECT_EQ(Messages, std::vector<ShownMessage>(10, refused));
@@ -426,6 +427,11 @@ TEST_F(MainWindow, PastedOrDroppedNameWithAForeignCharacterOrTooLongIsRefusedWho
     arrival.Deliver(name, TextData("-2.x"));
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(name->text(), arrival.AfterValidName);
+    // A name as long as a console line goes in.
+    name->setText("MyScript");
+    arrival.Deliver(name, TextData(QString(2040, 'x')));
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(name->text().size(), 2048);
     Click(Main().cmdNew);  // New: the start name again
   }
 }
@@ -436,7 +442,9 @@ QString MegabyteOfLines() { return QString(QString(79, 'x') + '\n').repeated(131
 // What a player may copy by mistake, `size` characters long: a log line of words, a log, and a
 // picture copied as text (one word, no line end).
 QString OneLine(qsizetype size) { return QString("xxxxxxx ").repeated(size / 8 - 1) + "xxxxxxx\n"; }
-QString ManyLines(qsizetype size) { return QString(QString(79, 'x') + '\n').repeated(size / 80); }
+QString ManyLines(qsizetype size) {
+  return QString(QString(79, 'x') + '\n').repeated(size / 80) + QString(size % 80, 'x');
+}
 QString NoLineEnd(qsizetype size) { return QString(size, 'x'); }
 
 constexpr qsizetype KiB = 1024;
@@ -477,6 +485,8 @@ const Offer Offers[] = {
     {"many lines, 64 KiB", [] { return TextData(ManyLines(64 * KiB)); }, ManyLines(64 * KiB)},
     {"many lines, 256 KiB", [] { return TextData(ManyLines(256 * KiB)); }, ManyLines(256 * KiB)},
     {"many lines, 1 MiB", [] { return TextData(ManyLines(MiB)); }, ManyLines(MiB)},
+    {"many lines, 2 MiB", [] { return TextData(ManyLines(2 * MiB)); }, ManyLines(2 * MiB)},
+    {"many lines, 2 MiB and one", [] { return TextData(ManyLines(2 * MiB + 1)); }, "", {TooMuch}},
     {"many lines, 8 MiB", [] { return TextData(ManyLines(8 * MiB)); }, "", {TooMuch}},
     {"no line end, 16 KiB", [] { return TextData(NoLineEnd(16 * KiB)); }, "", {LongLine}},
     {"no line end, 64 KiB", [] { return TextData(NoLineEnd(64 * KiB)); }, "", {LongLine}},
@@ -522,6 +532,18 @@ TEST_F(MainWindow, TextBoxesTakeAnyClipboardOrDrop) {
     advertise->setTextCursor(between);
     Arrivals[0].Deliver(advertise, TextData(QString(length, 'x')));
     EXPECT_EQ(advertise->toPlainText().size(), length == 2046 ? 2048 : 2) << length;
+  }
+  // A paste replaces the selection: 1 MiB goes in over a box of nearly 2 MiB all selected, and a
+  // picture leaves the selected text as it is.
+  const QString nearlyFull = ManyLines(2 * MiB - KiB);
+  for (const Offer* offer : {&Offers[1], &Offers[3]}) {
+    SCOPED_TRACE(offer->What);
+    advertise->setPlainText(nearlyFull);
+    advertise->selectAll();
+    Messages.clear();
+    Arrivals[1].Deliver(advertise, offer->Make());
+    EXPECT_EQ(advertise->toPlainText(), offer->Inserted.isEmpty() ? nearlyFull : offer->Inserted);
+    EXPECT_TRUE(Messages.empty());
   }
 }
 
