@@ -7,9 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
 create_script "$MAIN1"

@@ -8,9 +8,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-
 # Two scripts make a file of 1,288 bytes, past a limit of 1 KiB.
 E2E_FILE_SIZE_KIB=1
 start_app

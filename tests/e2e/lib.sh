@@ -100,6 +100,8 @@ e2e_begin() {
   trap 'exit 129' HUP
   E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e.XXXXXX")
   mkdir -m 700 "$E2E_WORK/runtime"
+  GAME=$E2E_WORK/game  # a game directory to save into
+  mkdir -p "$GAME/cstrike"
   case "${E2E_WM:-}" in
     weston) start_weston ;;
     openbox) start_xvfb && start_openbox ;;
@@ -150,16 +152,28 @@ start_xvfb() {
   fail "no free X display from :90 to :120"
 }
 
-# Starts openbox and waits until it manages the screen (it names its check window on the root).
+# Runs a command until it succeeds; the test fails with the message if it has not within
+# E2E_TIMEOUT seconds.
+wait_until() {
+  local message=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "$message within ${E2E_TIMEOUT}s"
+    sleep "$E2E_POLL"
+  done
+}
+
+not() { ! "$@"; }
+
+# Whether a window manager manages the screen: it names its check window on the root.
+window_manager_checks() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Starts openbox and waits until it manages the screen.
 start_openbox() {
   command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
   openbox --sm-disable </dev/null >"$E2E_WORK/openbox.log" 2>&1 &
   E2E_WM_PID=$!
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    ((SECONDS < deadline)) || fail "openbox did not start within ${E2E_TIMEOUT}s"
-    sleep "$E2E_POLL"
-  done
+  wait_until "openbox did not start" window_manager_checks
   log "openbox manages $DISPLAY"
 }
 
@@ -278,12 +292,7 @@ wait_window() {
 
 # Waits until the window with this id is no longer visible.
 wait_gone() {
-  local title=$1 wid=$2
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  while is_visible "$title" "$wid"; do
-    ((SECONDS < deadline)) || fail "window \"$title\" ($wid) still visible after ${E2E_TIMEOUT}s"
-    sleep "$E2E_POLL"
-  done
+  wait_until "window \"$1\" ($2) did not close" not is_visible "$1" "$2"
 }
 
 # Read without a process of its own: the monkey asks after every event.
@@ -326,13 +335,10 @@ create_script() {
 
 # Waits until the keyboard focus is on the window with this id.
 wait_focus() {
-  local wid=$1
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  until [[ $(xdotool getwindowfocus 2>/dev/null) == "$wid" ]]; do
-    ((SECONDS < deadline)) || fail "window $wid did not get the focus within ${E2E_TIMEOUT}s"
-    sleep "$E2E_POLL"
-  done
+  wait_until "window $1 did not get the focus" has_focus "$1"
 }
+
+has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 
 # Gives the keyboard focus to a window; there is no window manager to do it.
 focus() {
@@ -343,14 +349,13 @@ focus() {
 # is killed or another client takes the selection over; a killed owner leaves the selection with
 # no owner at all, as a program that copied and then quit does. Sets OWNER to its process id.
 clipboard_owner() {
-  local selection=$1 target=$2 source=$3 deadline=$((SECONDS + E2E_TIMEOUT))
+  local selection=$1 target=$2 source=$3
   xclip -quiet -selection "$selection" -t "$target" -i "$source" </dev/null >/dev/null 2>&1 &
   OWNER=$!
-  until xclip -o -selection "$selection" -t TARGETS 2>/dev/null | grep -qx "$target"; do
-    ((SECONDS < deadline)) || fail "xclip did not take the $selection selection"
-    sleep "$E2E_POLL"
-  done
+  wait_until "xclip did not take the $selection selection" offers "$selection" "$target"
 }
+
+offers() { xclip -o -selection "$1" -t TARGETS 2>/dev/null | grep -qx "$2"; }
 
 # Leaves the clipboard and the primary selection with no owner.
 selections_without_owner() {

@@ -11,8 +11,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
 expected_scripts 1 >"$E2E_WORK/one.expected"
 expected_scripts 2 >"$E2E_WORK/two.expected"
 

@@ -12,8 +12,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
 # A directory without a cstrike folder, whose path is the game directory plus "/hl".
 WRONG="$GAME/hl"
 mkdir "$WRONG"

@@ -10,8 +10,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
 LONG_NAME="Buy$(printf 'x%.0s' $(seq 29))" # 32 characters
 
 # Presses "Create Script" in main window $1 and expects the refusal, with nothing else changed.
