@@ -44,7 +44,7 @@ for f in "$exe" "$core_tests" "$setup" "$linux_program" "$WINE"; do
   [[ -e "$f" ]] || fail "missing: $f (run dist/windows/cross-build.sh and ./build.sh first)"
 done
 for tool in wrestool icotool strings python3 convert x86_64-w64-mingw32-objdump; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 imagemagick binutils-mingw-w64-x86-64)"
+  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 python3-pil imagemagick binutils-mingw-w64-x86-64)"
 done
 e2e_begin "$linux_program"
 
