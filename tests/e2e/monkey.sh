@@ -50,10 +50,9 @@ events=0
 log "seed $SEED, at most $EVENTS events or ${LIMIT}s; replay: $0 $APP $SEED $EVENTS $LIMIT"
 
 # The test's work folder is the sandbox: the program's home, working and temporary folders, its
-# output and its game folder are in it.
+# output and its game folder (GAME) are in it.
 SANDBOX=$E2E_WORK
-GAME=$SANDBOX/game
-mkdir -p "$SANDBOX/home" "$SANDBOX/work" "$SANDBOX/tmp" "$GAME/cstrike"
+mkdir -p "$SANDBOX/home" "$SANDBOX/work" "$SANDBOX/tmp"
 EVENT_LOG=$E2E_WORK/events.log
 WRITES=$E2E_WORK/writes.log
 PIDS=()
