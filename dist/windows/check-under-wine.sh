@@ -58,20 +58,23 @@ wine_cleanup() {
 }
 trap wine_cleanup EXIT
 
-# Client-area points of a window Wine draws its caption on itself (there is no window manager):
-# the X window holds the frame too. Prints the X offset and Y offset of the client area.
+# The client area's offset in the X window of a window that Wine frames itself (there is no window
+# manager), whose client area is as large as the Linux program's window of its title: prints the X
+# offset and the Y offset.
 client_offset() {
-  local wid=$1 client_w=$2 client_h=$3 w h border
+  local wid=$1 w h client_w client_h border
   read -r w h < <(xwininfo -id "$wid" | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
     END { print w, h }')
+  locate "$wid" "$(xdotool getwindowname "$wid")" || fail "no window of window $wid's title was seen"
+  IFS=, read -r _ _ client_w client_h <<<"$AT_RECT"
   border=$(((w - client_w) / 2))
   echo "$border $((h - client_h - border))"
 }
 
-# Clicks a control of the save window (client 211x39), whose X window holds Wine's frame too.
+# Clicks a control of the save window, whose X window holds Wine's frame too.
 click_save() {
   local dx dy
-  read -r dx dy < <(client_offset "$1" 211 39)
+  read -r dx dy < <(client_offset "$1")
   locate "$1" "$2" || fail "window $1 has no control \"$2\""
   xdotool mousemove --window "$1" $((AT_X + dx)) $((AT_Y + dy)) click 1
 }
@@ -243,7 +246,7 @@ MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
 log "save window $SAVE, new main window $MAIN2"
 shot root screen-save-window
 
-read -r sdx sdy < <(client_offset "$SAVE" 211 39)
+read -r sdx sdy < <(client_offset "$SAVE")
 expect_readable_buttons "$SAVE" save-windowsvista "$sdx" "$sdy" "${SAVE_BUTTONS[@]}"
 
 # A directory without cstrike: "Not Saved", nothing written, the save window stays.
@@ -313,7 +316,7 @@ expect_readable_buttons "$MAIN3" main-windows 0 0 "${MAIN_BUTTONS[@]}"
 click "$MAIN3" "$CREATE_BUTTON"
 SAVE=$(wait_window "$SAVE_TITLE")
 MAIN4=$(wait_window "$MAIN_TITLE" "$MAIN3")
-read -r sdx sdy < <(client_offset "$SAVE" 211 39)
+read -r sdx sdy < <(client_offset "$SAVE")
 expect_readable_buttons "$SAVE" save-windows "$sdx" "$sdy" "${SAVE_BUTTONS[@]}"
 save_to "$SAVE" "$STEAM"
 answer_box Finished

@@ -4,8 +4,8 @@
 reader: found by title, role and name. atspi_road.py drives the program with them; run as a
 command, this tells the end-to-end tests where the controls of a window are, so that they click
 them where the program lays them out:
-  atspi.py TITLE   one line "NAME=X,Y,WIDTH,HEIGHT" for each named control of the shown window
-                   of that title, in the window's pixels"""
+  atspi.py TITLE   one line "NAME=X,Y,WIDTH,HEIGHT" for the shown window of that title and for
+                   each of its named controls, in the window's pixels"""
 import sys
 import time
 
@@ -58,6 +58,6 @@ if __name__ == "__main__":
     # window's coordinates in the screen's.
     win = window(sys.argv[1])
     corner = extents(win)
-    for named in controls(win):
+    for named in (win, *controls(win)):
         box = extents(named)
         print(f"{named.name}={box.x - corner.x},{box.y - corner.y},{box.width},{box.height}")
