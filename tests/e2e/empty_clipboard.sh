@@ -8,9 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
+start_and_create
 
 paste_everywhere() {
   focus "$MAIN"

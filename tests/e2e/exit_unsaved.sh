@@ -7,10 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
+start_and_create
 replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
 expect_no_box
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed before Exit"

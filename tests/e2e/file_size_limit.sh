@@ -10,10 +10,7 @@ e2e_begin "$@"
 
 # Two scripts make a file of 1,288 bytes, past a limit of 1 KiB.
 E2E_FILE_SIZE_KIB=1
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
+start_and_create
 create_script "$MAIN2" "$MAIN1"
 MAIN3=$MAIN
 replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"

@@ -333,6 +333,15 @@ create_script() {
   log "save window $SAVE, new main window $MAIN"
 }
 
+# Starts the program and clicks "Create Script" in its first main window, MAIN1: sets SAVE to the
+# save window and MAIN2 to the main window that replaced MAIN1.
+start_and_create() {
+  start_app
+  MAIN1=$(wait_window "$MAIN_TITLE")
+  create_script "$MAIN1"
+  MAIN2=$MAIN
+}
+
 # Waits until the keyboard focus is on the window with this id.
 wait_focus() {
   wait_until "window $1 did not get the focus" has_focus "$1"

@@ -20,10 +20,7 @@ expected_scripts 1 >"$E2E_WORK/one.expected"
 command -v strace >/dev/null || fail "strace is not installed (apt-get install strace)"
 E2E_STRACE="-I1 -y -e trace=fdatasync,fsync,rename,linkat -e inject=fdatasync:error=EIO:when=1
   -e inject=linkat,rename:error=EIO:when=1"
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
+start_and_create
 
 # ---- OK into a directory without cstrike.
 replace_text "$SAVE" "$DIRECTORY_BOX" "$WRONG"

@@ -8,10 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
+start_and_create
 
 # Three clicks select the whole directory text, which becomes the X selection.
 focus "$SAVE"
