@@ -23,7 +23,7 @@
 # (ui/CMakeLists.txt) and installs the theme icons (dist/).
 #
 # Needs ImageMagick 6 (convert), icotool (icoutils), python3 (standard library only, for the
-# tick marks and pack_ico.py) and the fonts
+# tick marks) and the fonts
 # DejaVu Sans and Comic Neue. Runs from any working directory and writes next to
 # itself. Metadata is stripped so the output does not depend on the build time.
 set -euo pipefail
@@ -282,18 +282,11 @@ render_pixel16() { # name out.png
     "$IM" "XPM:$tmp/$1-16.xpm" "PNG32:$2"
 }
 
-# Packs PNGs (already at most 16 palette colours plus on/off alpha) into one
-# .ico whose entries are 4-bpp BMPs with an AND mask, through pack_ico.py; the
-# pixels go to it as raw RGBA written by ImageMagick.
+# Packs PNGs (already at most 16 palette colours plus on/off alpha) into one .ico whose entries
+# are 4-bpp BMPs with an AND mask.
 pack_ico() { # out.ico png...
     local ico=$1; shift
-    local args=() png s
-    for png in "$@"; do
-        s="$("$IM" "$png" -format '%w' info:)"
-        "$IM" "$png" -depth 8 "RGBA:$png.rgba"
-        args+=("$s" "$png.rgba")
-    done
-    python3 "$out/pack_ico.py" "$ico" "${VGA[@]}" -- "${args[@]}"
+    icotool -c -b 4 -o "$ico" "$@"
 }
 
 render_icon() { # name

@@ -13,8 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "script/SelectionItems.h"
 #include "script/SiteAddresses.h"
-#include "ui/frmMainItems.h"
 
 namespace {
 

@@ -38,19 +38,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -noreset: without it the server resets whenever its last client leaves, and each start pays it.
-for n in $(seq 150 180); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -br -nolisten tcp -noreset -displayfd 3 3>"$work/fd" \
-    </dev/null >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [[ -s "$work/fd" ]] && break; sleep 0.05; done
-  [[ -s "$work/fd" ]] && break
-  kill "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=""
-done
-[[ -n "$xvfb_pid" ]] || { echo "startup.sh: no free X display" >&2; exit 1; }
-export DISPLAY=:$n QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+# The end-to-end tests' X server, with a black root: the timer waits for the first pixel that is
+# not black. Its log line goes to stderr, away from the figures.
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/../tests/e2e/lib.sh"
+E2E_WORK=$work
+start_xvfb -br >&2
+xvfb_pid=$E2E_XVFB_PID
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 mkdir -p "$work/out"
 chmod 700 "$work"
 load=$(cut -d ' ' -f 1-3 /proc/loadavg)

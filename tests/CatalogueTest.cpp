@@ -8,8 +8,8 @@
 
 #include "script/BuyCatalogue.h"
 #include "script/ScriptNameRules.h"
+#include "script/SelectionItems.h"
 #include "tests/CatalogueTable.h"
-#include "ui/frmMainItems.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 
 #include "script/ScriptComposer.h"
 #include "script/ScriptNameRules.h"
+#include "script/SelectionItems.h"
 #include "tests/CatalogueTable.h"
 #include "tests/console/GameConsole.h"
-#include "ui/frmMainItems.h"
 
 namespace {
 

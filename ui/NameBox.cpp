@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "script/ConsoleLine.h"
 #include "script/ScriptNameRules.h"
 #include "ui/TextBox.h"
 #include "ui/Utf8.h"

@@ -3,15 +3,12 @@
 
 #include <QtGlobal>
 
+#include "script/ConsoleLine.h"
 #include "ui/Controls.h"
 #include "ui/Geometry.h"
 
 class QPlainTextEdit;
 class QWidget;
-
-// The longest line the game's console takes: 1,024 bytes in Half-Life's engine, 2,048 in Xash3D.
-// A line of more characters has more bytes, so no game can run it whole.
-inline constexpr qsizetype LongestConsoleLine = 2048;
 
 // The most text a paste or drop may leave in a box, far beyond any script: whatever the advertise
 // box holds is composed, shown and saved at every "Create Script", which stays quick up to this.

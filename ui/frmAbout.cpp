@@ -32,18 +32,18 @@ constexpr const char* Handles = "Zed, Kazu, Rav3n, Mirko, d4rk, Ozzy, Tomek, Vex
 frmAbout::frmAbout() : FormWindow(ToolWindowFlags) {
   SetUpInfoWindow(this, Caption, ClientSize, Icon);
 
-  Picture1 = PictureBox(this, AboutPicture, {0, 0, 4575, 4575}, PictureSaid);
-  Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picAbout = PictureBox(this, AboutPicture, {0, 0, 4575, 4575}, PictureSaid);
+  picAbout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-  Label1 = InfoLabel(this, "dfg", {4680, 120, 4335, 1935});
-  Label1->setFont(ComicFont(CreditsPoints));
-  Label2 = InfoLabel(this, "Peace :P", {4800, 2280, 1815, 255});
-  Label3 = InfoLabel(this, "Zedaruzed", {4800, 2760, 2175, 255});
-  Label6 = InfoLabel(this, "Version: 2", {4680, 3240, 3015, 255});
-  Label4 = InfoLabel(this, "Shoutouts to my boyz at the RO Razedu:", {4680, 3600, 4335, 255});
-  Label5 = InfoLabel(this, Handles, {4800, 3960, 4215, 495});
+  lblCredits = InfoLabel(this, "dfg", {4680, 120, 4335, 1935});
+  lblCredits->setFont(ComicFont(CreditsPoints));
+  lblPeace = InfoLabel(this, "Peace :P", {4800, 2280, 1815, 255});
+  lblSignature = InfoLabel(this, "Zedaruzed", {4800, 2760, 2175, 255});
+  lblVersion = InfoLabel(this, "Version: 2", {4680, 3240, 3015, 255});
+  lblShoutouts = InfoLabel(this, "Shoutouts to my boyz at the RO Razedu:", {4680, 3600, 4335, 255});
+  lblHandles = InfoLabel(this, Handles, {4800, 3960, 4215, 495});
 
   Form_Load();
 }
 
-void frmAbout::Form_Load() { Label1->setText(Credits + FromUtf8(HomePageAddress)); }
+void frmAbout::Form_Load() { lblCredits->setText(Credits + FromUtf8(HomePageAddress)); }

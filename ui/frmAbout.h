@@ -12,11 +12,11 @@ class frmAbout : public FormWindow {
 
   void Form_Load();
 
-  QLabel* Picture1;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label6;
-  QLabel* Label4;
-  QLabel* Label5;
+  QLabel* picAbout;
+  QLabel* lblCredits;
+  QLabel* lblPeace;
+  QLabel* lblSignature;
+  QLabel* lblVersion;
+  QLabel* lblShoutouts;
+  QLabel* lblHandles;
 };

@@ -10,10 +10,10 @@ class frmHelp : public FormWindow {
  public:
   frmHelp();
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
+  QLabel* lblHeading;
+  QLabel* lblSpaceInName;
+  QLabel* lblNewScript;
+  QLabel* lblGenerateTwice;
+  QLabel* lblCodeWindow;
+  QLabel* lblContact;
 };

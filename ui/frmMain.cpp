@@ -15,6 +15,7 @@
 
 #include "script/ScriptComposer.h"
 #include "script/ScriptNameRules.h"
+#include "script/SelectionItems.h"
 #include "script/SiteAddresses.h"
 #include "ui/Controls.h"
 #include "ui/Geometry.h"
@@ -27,7 +28,6 @@
 #include "ui/frmAbout.h"
 #include "ui/frmCode.h"
 #include "ui/frmHelp.h"
-#include "ui/frmMainItems.h"
 #include "ui/frmSave.h"
 
 namespace {
@@ -104,7 +104,7 @@ void frmMain::BuildControls() {
   picTitle->setFocusPolicy(Qt::StrongFocus);
   picTitle->setAutoFillBackground(true);
 
-  Label1 = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
+  lblScriptName = Place(new QLabel("Your Script Name:", this), {120, 960, 1455, 255});
   txtScriptName = NameBox(
       this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid,
       [this](int& KeyAscii) { txtScriptName_KeyPress(KeyAscii); },
@@ -117,20 +117,20 @@ void frmMain::BuildControls() {
   comSecondary =
       Combo(fraBuy, ItemList(SecondaryItems), StartSecondary, {120, 840, 2175, 345}, SecondarySaid);
 
-  Frame1 = Frame(this, "Equipment", {2760, 1560, 1935, 2055});
-  chkArmor = CheckBox(Frame1, "Kevlar", {120, 240, 855, 255});
-  chkFullArmor = CheckBox(Frame1, "Kevlar and Helmet", {120, 480, 1695, 255});
-  chkFlashbang = CheckBox(Frame1, "Flashbang", {120, 720, 1095, 255});
-  chkHEGrenade = CheckBox(Frame1, "HE Grenade", {120, 960, 1335, 255});
-  chkSmokeGrenade = CheckBox(Frame1, "Smoke Grenade", {120, 1200, 1575, 195});
-  chkDefusalKit = CheckBox(Frame1, "Defusal Kit", {120, 1440, 1575, 255});
-  chkNightVision = CheckBox(Frame1, "Night Vision", {120, 1680, 1575, 255});
+  fraEquipment = Frame(this, "Equipment", {2760, 1560, 1935, 2055});
+  chkArmor = CheckBox(fraEquipment, "Kevlar", {120, 240, 855, 255});
+  chkFullArmor = CheckBox(fraEquipment, "Kevlar and Helmet", {120, 480, 1695, 255});
+  chkFlashbang = CheckBox(fraEquipment, "Flashbang", {120, 720, 1095, 255});
+  chkHEGrenade = CheckBox(fraEquipment, "HE Grenade", {120, 960, 1335, 255});
+  chkSmokeGrenade = CheckBox(fraEquipment, "Smoke Grenade", {120, 1200, 1575, 195});
+  chkDefusalKit = CheckBox(fraEquipment, "Defusal Kit", {120, 1440, 1575, 255});
+  chkNightVision = CheckBox(fraEquipment, "Night Vision", {120, 1680, 1575, 255});
 
-  Frame2 = Frame(this, "Extra", {4800, 1560, 2295, 2055});
-  chkAnnounce = CheckBox(Frame2, "Announce Weapon", {120, 240, 1815, 255}, AnnounceDescription);
-  chkAdvertise = CheckBox(Frame2, "Advertise:", {120, 600, 1815, 255});
+  fraExtra = Frame(this, "Extra", {4800, 1560, 2295, 2055});
+  chkAnnounce = CheckBox(fraExtra, "Announce Weapon", {120, 240, 1815, 255}, AnnounceDescription);
+  chkAdvertise = CheckBox(fraExtra, "Advertise:", {120, 600, 1815, 255});
   // Unnamed, the box would be read out by the caption of its frame.
-  txtAdvertise = TextBox(Frame2, {120, 960, 2055, 975}, AdvertiseSaid);
+  txtAdvertise = TextBox(fraExtra, {120, 960, 2055, 975}, AdvertiseSaid);
   txtAdvertise->setFont(DialogFont());
   KeepDefaultColours(txtAdvertise);
   txtAdvertise->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -144,28 +144,28 @@ void frmMain::BuildControls() {
                   BindKeyPoints);
 
   cmdCode = Button(this, "View Code", {120, 3720, 1335, 375});
-  Command2 = Button(this, "New", {1440, 3720, 1095, 375});
-  Command3 = Button(this, "About", {2520, 3720, 1215, 375});
-  Command4 = Button(this, "Help", {3720, 3720, 1575, 375});
-  Command5 = Button(this, "Exit", {5280, 3720, 1815, 375});
+  cmdNew = Button(this, "New", {1440, 3720, 1095, 375});
+  cmdAbout = Button(this, "About", {2520, 3720, 1215, 375});
+  cmdHelp = Button(this, "Help", {3720, 3720, 1575, 375});
+  cmdExit = Button(this, "Exit", {5280, 3720, 1815, 375});
 }
 
 void frmMain::SetTabOrder() {
   const std::array<QWidget*, 21> order = {
       picTitle,      comPrimary,      comSecondary,  chkArmor,       chkFullArmor, chkFlashbang,
       chkHEGrenade,  chkSmokeGrenade, chkDefusalKit, chkNightVision, cmdCreate,    comBind,
-      txtScriptName, chkAnnounce,     chkAdvertise,  txtAdvertise,   cmdCode,      Command2,
-      Command3,      Command4,        Command5};
+      txtScriptName, chkAnnounce,     chkAdvertise,  txtAdvertise,   cmdCode,      cmdNew,
+      cmdAbout,      cmdHelp,         cmdExit};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void frmMain::ConnectHandlers() {
   connect(cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
   connect(cmdCode, &QPushButton::clicked, this, [this] { cmdCode_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-  connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+  connect(cmdNew, &QPushButton::clicked, this, [this] { cmdNew_Click(); });
+  connect(cmdAbout, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
+  connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+  connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 }
 
 ScriptSelection frmMain::Selection() const {
@@ -237,16 +237,16 @@ void frmMain::txtScriptName_KeyPress(int& KeyAscii) {
 
 void frmMain::cmdCode_Click() { Forms::Show<frmCode>(); }
 
-void frmMain::Command2_Click() {
+void frmMain::cmdNew_Click() {
   Forms::Unload<frmMain>();
   Forms::Show<frmMain>();
 }
 
-void frmMain::Command3_Click() { Forms::Show<frmAbout>(); }
+void frmMain::cmdAbout_Click() { Forms::Show<frmAbout>(); }
 
-void frmMain::Command4_Click() { Forms::Show<frmHelp>(); }
+void frmMain::cmdHelp_Click() { Forms::Show<frmHelp>(); }
 
-void frmMain::Command5_Click() { Program::EndProgram(); }
+void frmMain::cmdExit_Click() { Program::EndProgram(); }
 
 void frmMain::showEvent(QShowEvent* event) {
   FormWindow::showEvent(event);

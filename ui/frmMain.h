@@ -25,19 +25,19 @@ class frmMain : public FormWindow {
   void cmdCreate_Click();
   void txtScriptName_KeyPress(int& KeyAscii);
   void cmdCode_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  void Command5_Click();
+  void cmdNew_Click();
+  void cmdAbout_Click();
+  void cmdHelp_Click();
+  void cmdExit_Click();
 
   QLabel* picTitle;
-  QLabel* Label1;
+  QLabel* lblScriptName;
   QLineEdit* txtScriptName;
   QPushButton* cmdCreate;
   QGroupBox* fraBuy;
   QComboBox* comPrimary;
   QComboBox* comSecondary;
-  QGroupBox* Frame1;
+  QGroupBox* fraEquipment;
   QCheckBox* chkArmor;
   QCheckBox* chkFullArmor;
   QCheckBox* chkFlashbang;
@@ -45,16 +45,16 @@ class frmMain : public FormWindow {
   QCheckBox* chkSmokeGrenade;
   QCheckBox* chkDefusalKit;
   QCheckBox* chkNightVision;
-  QGroupBox* Frame2;
+  QGroupBox* fraExtra;
   QCheckBox* chkAnnounce;
   QCheckBox* chkAdvertise;
   QPlainTextEdit* txtAdvertise;
   QComboBox* comBind;
   QPushButton* cmdCode;
-  QPushButton* Command2;
-  QPushButton* Command3;
-  QPushButton* Command4;
-  QPushButton* Command5;
+  QPushButton* cmdNew;
+  QPushButton* cmdAbout;
+  QPushButton* cmdHelp;
+  QPushButton* cmdExit;
 
  protected:
   void showEvent(QShowEvent* event) override;

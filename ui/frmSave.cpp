@@ -39,7 +39,7 @@ frmSave::frmSave() : FormWindow(ToolWindowFlags) {
   setFont(ComicFont());
   PaintWhiteOnBlack(this);
 
-  Label1 = Place(new QLabel("Your Half-Life  Directory:", this), {120, 0, 2055, 255});
+  lblDirectory = Place(new QLabel("Your Half-Life  Directory:", this), {120, 0, 2055, 255});
   txtDirectory = LineBox(this, StartDirectory, {120, 240, 2535, 285}, DirectorySaid);
   cmdOK = Button(this, "OK", {2640, 240, 495, 255});
   setTabOrder(txtDirectory, cmdOK);

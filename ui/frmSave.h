@@ -16,7 +16,7 @@ class frmSave : public FormWindow {
 
   void cmdOK_Click();
 
-  QLabel* Label1;
+  QLabel* lblDirectory;
   QLineEdit* txtDirectory;
   QPushButton* cmdOK;
 };

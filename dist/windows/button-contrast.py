@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Measures how a button's caption stands out from its face in a screenshot.
+"""Measures how a button's caption stands out from its face in a screenshot (read by Pillow).
 
 Usage: button-contrast.py PICTURE NAME=X,Y,W,H ...
 For each button rectangle (pixels of the picture) prints its face colour, its text colour and
@@ -11,38 +11,18 @@ The face is the commonest colour inside the button, its frame left out; the text
 of the caption's strongest strokes: the median of the few pixels that differ most from the face
 (a thin font's anti-aliased edges would otherwise understate a dark text).
 """
-import subprocess
 import sys
 from collections import Counter
+
+from PIL import Image
 
 MINIMUM_RATIO = 4.5
 FRAME = 3  # pixels of bevel or theme border kept out of the measurement
 STROKE_PIXELS = 5
 
 
-def read_picture(path):
-    """Width, height and the RGB rows of a picture, through ImageMagick's binary PPM."""
-    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
-                         capture_output=True).stdout
-    fields, pos = [], 0
-    while len(fields) < 4:  # P6, width, height, maximum value
-        while ppm[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not ppm[end:end + 1].isspace():
-            end += 1
-        fields.append(ppm[pos:end])
-        pos = end
-    width, height, data = int(fields[1]), int(fields[2]), ppm[pos + 1:]
-    return width, height, data
-
-
 def pixels(picture, x, y, w, h):
-    width, _, data = picture
-    for row in range(y, y + h):
-        for col in range(x, x + w):
-            at = 3 * (row * width + col)
-            yield tuple(data[at:at + 3])
+    return list(picture.crop((x, y, x + w, y + h)).getdata())
 
 
 def luminance(rgb):
@@ -60,7 +40,7 @@ def ratio(one, other):
 
 
 def measure(picture, x, y, w, h):
-    inner = list(pixels(picture, x + FRAME, y + FRAME, w - 2 * FRAME, h - 2 * FRAME))
+    inner = pixels(picture, x + FRAME, y + FRAME, w - 2 * FRAME, h - 2 * FRAME)
     face = Counter(inner).most_common(1)[0][0]
     strongest = sorted(inner, key=lambda p: ratio(p, face))[-STROKE_PIXELS:]
     text = strongest[len(strongest) // 2]
@@ -72,7 +52,7 @@ def hex_colour(rgb):
 
 
 def main(path, buttons):
-    picture = read_picture(path)
+    picture = Image.open(path).convert("RGB")
     all_readable = True
     for button in buttons:
         name, rect = button.split("=", 1)

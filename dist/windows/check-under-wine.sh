@@ -44,7 +44,7 @@ for f in "$exe" "$core_tests" "$setup" "$linux_program" "$WINE"; do
   [[ -e "$f" ]] || fail "missing: $f (run dist/windows/cross-build.sh and ./build.sh first)"
 done
 for tool in wrestool icotool strings python3 convert x86_64-w64-mingw32-objdump; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 imagemagick binutils-mingw-w64-x86-64)"
+  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 python3-pil imagemagick binutils-mingw-w64-x86-64)"
 done
 e2e_begin "$linux_program"
 
@@ -58,28 +58,34 @@ wine_cleanup() {
 }
 trap wine_cleanup EXIT
 
-# Client-area points of a window Wine draws its caption on itself (there is no window manager):
-# the X window holds the frame too. Prints the X offset and Y offset of the client area.
+# The client area's offset in the X window of a window that Wine frames itself (there is no window
+# manager), whose client area is as large as the Linux program's window of its title: prints the X
+# offset and the Y offset.
 client_offset() {
-  local wid=$1 client_w=$2 client_h=$3 w h border
+  local wid=$1 w h client_w client_h border
   read -r w h < <(xwininfo -id "$wid" | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
     END { print w, h }')
+  locate "$wid" "$(xdotool getwindowname "$wid")" || fail "no window of window $wid's title was seen"
+  IFS=, read -r _ _ client_w client_h <<<"$AT_RECT"
   border=$(((w - client_w) / 2))
   echo "$border $((h - client_h - border))"
 }
 
-# Clicks a client-area point of the save window (client 211x39).
+# Clicks a control of the save window, whose X window holds Wine's frame too.
 click_save() {
   local dx dy
-  read -r dx dy < <(client_offset "$1" 211 39)
-  click "$1" $(($2 + dx)) $(($3 + dy))
+  read -r dx dy < <(client_offset "$1")
+  locate "$1" "$2" || fail "window $1 has no control \"$2\""
+  xdotool mousemove --window "$1" $((AT_X + dx)) $((AT_Y + dy)) click 1
 }
 
 save_to() {
-  local save=$1 directory=$2 dx dy
-  read -r dx dy < <(client_offset "$save" 211 39)
-  replace_text "$save" $((DIRECTORY_BOX[0] + dx)) $((DIRECTORY_BOX[1] + dy)) "$directory"
-  click_save "$save" "${OK_BUTTON[@]}"
+  local save=$1 directory=$2
+  focus "$save"
+  click_save "$save" "$DIRECTORY_BOX"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 -- "$directory"
+  click_save "$save" "$OK_BUTTON"
 }
 
 shot() {
@@ -107,10 +113,17 @@ windows_version() {
     || fail "could not make Wine say $1"
 }
 
-# The buttons of the main window (client pixels x,y,w,h, as the twips of frmMain give them).
-MAIN_BUTTONS=('Create Script=320,80,153,17' 'View Code=8,248,89,25' 'New=96,248,73,25'
-  'About=168,248,81,25' 'Help=248,248,105,25' 'Exit=352,248,121,25')
-OK_BUTTON_RECT='OK=176,16,33,17'
+# Sets RECTS to "NAME=X,Y,W,H" for each button named, in client pixels, as the Linux program lays
+# out its window $1 and tells screen readers; the Windows program lays out its windows alike.
+button_rects() {
+  local wid=$1 name
+  shift
+  RECTS=()
+  for name in "$@"; do
+    locate "$wid" "$name" || fail "window $wid has no button \"$name\""
+    RECTS+=("$name=$AT_RECT")
+  done
+}
 
 # Fails unless every button of the window $1 reads at 4.5:1 or better: $2 names its picture, $3
 # and $4 give its client area's offset in its X window, the buttons follow.
@@ -193,14 +206,18 @@ LINUX_GAME="$E2E_WORK/linux-game"
 mkdir -p "$LINUX_GAME/cstrike"
 start_app
 MAIN=$(wait_window "$MAIN_TITLE")
+button_rects "$MAIN" "$CREATE_BUTTON" 'View Code' New About Help "$EXIT_BUTTON"
+MAIN_BUTTONS=("${RECTS[@]}")
 create_script "$MAIN"
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$LINUX_GAME"
-click "$SAVE" "${OK_BUTTON[@]}"
+button_rects "$SAVE" "$OK_BUTTON"
+SAVE_BUTTONS=("${RECTS[@]}")
+replace_text "$SAVE" "$DIRECTORY_BOX" "$LINUX_GAME"
+click "$SAVE" "$OK_BUTTON"
 answer_box Finished
 focus "$MAIN"
-click "$MAIN" "${EXIT_BUTTON[@]}"
+click "$MAIN" "$EXIT_BUTTON"
 expect_exit_code 0
-expected_one_script >"$E2E_WORK/one.expected"
+expected_scripts 1 >"$E2E_WORK/one.expected"
 expect_same_bytes "$LINUX_GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
 log "Linux program saved MyScript.cfg"
 
@@ -223,14 +240,14 @@ expect_readable_buttons "$MAIN1" main-windowsvista 0 0 "${MAIN_BUTTONS[@]}"
 shot "$MAIN1" main-window
 shot root screen-start
 
-click "$MAIN1" "${CREATE_BUTTON[@]}"
+click "$MAIN1" "$CREATE_BUTTON"
 SAVE=$(wait_window "$SAVE_TITLE")
 MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
 log "save window $SAVE, new main window $MAIN2"
 shot root screen-save-window
 
-read -r sdx sdy < <(client_offset "$SAVE" 211 39)
-expect_readable_buttons "$SAVE" save-windowsvista "$sdx" "$sdy" "$OK_BUTTON_RECT"
+read -r sdx sdy < <(client_offset "$SAVE")
+expect_readable_buttons "$SAVE" save-windowsvista "$sdx" "$sdy" "${SAVE_BUTTONS[@]}"
 
 # A directory without cstrike: "Not Saved", nothing written, the save window stays.
 save_to "$SAVE" 'C:\nogame'
@@ -248,7 +265,7 @@ expect_same_bytes "$WIN_GAME/cstrike/MyScript.cfg" "$LINUX_GAME/cstrike/MyScript
 log "C:\\game\\cstrike\\MyScript.cfg is byte-identical to the Linux program's file"
 
 focus "$MAIN2"
-click "$MAIN2" "${EXIT_BUTTON[@]}"
+click "$MAIN2" "$EXIT_BUTTON"
 expect_exit_code 0
 
 # ---- On Windows 7 the setup program says why it cannot install, and installs nothing: silent, it
@@ -296,17 +313,17 @@ start_wine_app "$INSTALLED/vezuvazov.exe"
 MAIN3=$(wait_window "$MAIN_TITLE")
 log "button contrast in Qt's \"windows\" style:"
 expect_readable_buttons "$MAIN3" main-windows 0 0 "${MAIN_BUTTONS[@]}"
-click "$MAIN3" "${CREATE_BUTTON[@]}"
+click "$MAIN3" "$CREATE_BUTTON"
 SAVE=$(wait_window "$SAVE_TITLE")
 MAIN4=$(wait_window "$MAIN_TITLE" "$MAIN3")
-read -r sdx sdy < <(client_offset "$SAVE" 211 39)
-expect_readable_buttons "$SAVE" save-windows "$sdx" "$sdy" "$OK_BUTTON_RECT"
+read -r sdx sdy < <(client_offset "$SAVE")
+expect_readable_buttons "$SAVE" save-windows "$sdx" "$sdy" "${SAVE_BUTTONS[@]}"
 save_to "$SAVE" "$STEAM"
 answer_box Finished
 expect_same_bytes "$STEAM_GAME/cstrike/MyScript.cfg" "$LINUX_GAME/cstrike/MyScript.cfg"
 log "$STEAM\\cstrike\\MyScript.cfg is byte-identical to the Linux program's file"
 focus "$MAIN4"
-click "$MAIN4" "${EXIT_BUTTON[@]}"
+click "$MAIN4" "$EXIT_BUTTON"
 expect_exit_code 0
 
 # ---- The silent uninstaller (it runs from a copy of itself, so its end is awaited by its work).

@@ -4,12 +4,9 @@
 reads what the controls are called, as a screen reader would say them, and presses the buttons.
 Run by wayland_road.sh; exits with a message on the first thing not as expected."""
 import subprocess
-import sys
-import time
 
-import pyatspi
+from atspi import TIMEOUT, control, wait_for, window
 
-TIMEOUT = 10  # seconds to wait for anything
 MAIN, SAVE = "Vezuvazov v1.0", "Cstrike Direcotry"
 # What a screen reader hears of the controls whose names are not their captions, by role.
 MAIN_HEARD = [("image", "Vezuvazov, Counter-Strike Buy Script Maker"),
@@ -17,30 +14,6 @@ MAIN_HEARD = [("image", "Vezuvazov, Counter-Strike Buy Script Maker"),
               ("combo box", "Secondary Weapon"), ("combo box", "Bind To Key"),
               ("check box", "Announce Weapon"), ("text", "Advertise Text")]
 SAVE_HEARD = [("text", "Your Half-Life Directory"), ("push button", "OK")]
-
-def wait_for(what, find):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.05)
-    sys.exit(f"not within {TIMEOUT}s: {what}")
-
-
-def window(title):
-    def find():
-        for app in pyatspi.Registry.getDesktop(0):
-            for win in app or []:
-                if win and win.name == title and win.getState().contains(pyatspi.STATE_SHOWING):
-                    return win
-        return None
-    return wait_for(f'window "{title}"', find)
-
-
-def control(win, role, name):
-    return wait_for(f'{role} "{name}" in "{win.name}"', lambda: pyatspi.findDescendant(
-        win, lambda c: c and c.getRoleName() == role and c.name == name))
 
 
 def stacking():

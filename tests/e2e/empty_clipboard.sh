@@ -8,22 +8,22 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
+start_and_create
 
 paste_everywhere() {
   focus "$MAIN"
-  click "$MAIN" "${ADVERTISE_BOX[@]}"
+  click "$MAIN" "$ADVERTISE_BOX"
   xdotool key ctrl+v shift+Insert
-  xdotool mousemove --window "$MAIN" "${ADVERTISE_BOX[@]}" click 2 sleep 0.2
+  click "$MAIN" "$ADVERTISE_BOX" 2
+  sleep 0.2
   app_alive || fail "the program ended on a paste into the advertise box from $1"
   focus "$SAVE"
-  click "$SAVE" "${DIRECTORY_BOX[@]}"
+  click "$SAVE" "$DIRECTORY_BOX"
   xdotool key ctrl+v
-  xdotool mousemove --window "$SAVE" "${DIRECTORY_BOX[@]}" click 2
+  click "$SAVE" "$DIRECTORY_BOX" 2
   # A round trip through the program: it has handled every paste once it draws the box again.
-  xdotool mousemove --window "$MAIN" "${ADVERTISE_BOX[@]}" sleep 0.5
+  locate "$MAIN" "$ADVERTISE_BOX"
+  xdotool mousemove --window "$MAIN" "$AT_X" "$AT_Y" sleep 0.5
   app_alive || fail "the program ended on a paste into the directory box from $1"
   expect_no_box
   log "pastes from $1: the program runs on"
@@ -35,6 +35,6 @@ selections_picture_only
 paste_everywhere "owners that offer only a picture"
 
 focus "$MAIN"
-click "$MAIN" "${EXIT_BUTTON[@]}"
+click "$MAIN" "$EXIT_BUTTON"
 expect_exit_code 0
 e2e_pass

@@ -7,19 +7,13 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
+start_and_create
+replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
 expect_no_box
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed before Exit"
 
 focus "$MAIN2"
-click "$MAIN2" "${EXIT_BUTTON[@]}"
+click "$MAIN2" "$EXIT_BUTTON"
 if ! wait_app_end; then
   written=$(find "$E2E_WORK" -name '*.cfg')
   [[ -z "$written" ]] || fail "Exit wrote a file ($written) and the program did not end"

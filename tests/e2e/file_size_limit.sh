@@ -8,19 +8,13 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-
 # Two scripts make a file of 1,288 bytes, past a limit of 1 KiB.
 E2E_FILE_SIZE_KIB=1
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
+start_and_create
 create_script "$MAIN2" "$MAIN1"
 MAIN3=$MAIN
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
-click "$SAVE" "${OK_BUTTON[@]}"
+replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
+click "$SAVE" "$OK_BUTTON"
 ANSWER=$(wait_any_title 'Not Saved' Finished)
 [[ "$ANSWER" == 'Not Saved' ]] || fail "a file past the size limit was reported as saved"
 answer_box 'Not Saved'
@@ -29,6 +23,6 @@ is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed sav
 expect_files "$GAME"
 
 focus "$MAIN3"
-click "$MAIN3" "${EXIT_BUTTON[@]}"
+click "$MAIN3" "$EXIT_BUTTON"
 expect_exit_code 0
 e2e_pass

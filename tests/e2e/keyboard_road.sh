@@ -12,9 +12,6 @@ export E2E_WM=openbox
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-
 # The centre of a window's inner area in screen pixels, doubled to stay a whole number.
 centre2() {
   xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
@@ -41,7 +38,7 @@ answer_owned_box() {
 start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
 wait_focus "$MAIN1"
-click "$MAIN1" "${NAME_BOX[@]}"
+click "$MAIN1" "$NAME_BOX"
 xdotool key End space
 answer_owned_box 'Invalid Character' "$MAIN1"
 # Back in the name box, then Shift+Tab twice to "Create Script".

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: MIT
-# Shared helpers of the end-to-end tests: sourced by each test script, never run on its own.
+# Shared helpers of the end-to-end tests: sourced by each test script (and by bench/startup.sh, for
+# its X server), never run on its own.
 #
 # Each test starts its own X server (Xvfb, 1280x1024, no window manager), starts the real program
-# in it and drives it with xdotool as a player would: clicks at window-relative pixels, typed keys.
+# in it and drives it with xdotool as a player would: clicks on its controls, found where the program
+# tells screen readers they are (AT-SPI, on a session bus of the test's own), and typed keys.
 # With E2E_WM=openbox the server gets a real window manager, as on a desktop: it frames, places and
 # stacks the windows and decides where the focus goes. With E2E_WM=weston a headless Weston takes
 # the X server's place, and the program runs on Wayland.
@@ -16,6 +18,8 @@ E2E_TIMEOUT=10        # seconds to wait for any window, box or exit before faili
 E2E_POLL=0.02         # seconds between two looks
 
 E2E_NAME=$(basename "$0" .sh)
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_ARGS=("$@")       # the test's own arguments, for its run again on a session bus
 E2E_START=$(date +%s%N)
 E2E_WORK=""
 E2E_XVFB_PID=""
@@ -29,13 +33,13 @@ E2E_FAILED=1
 MAIN_TITLE='Vezuvazov v1.0'
 SAVE_TITLE='Cstrike Direcotry'
 
-# Window-relative click points: the middle of each control.
-NAME_BOX=(158 89)       # txtScriptName 8,80 305x19
-CREATE_BUTTON=(396 88)  # "Create Script" 320,80 153x17
-EXIT_BUTTON=(412 260)   # "Exit" 352,248 121x25
-ADVERTISE_BOX=(396 200) # txtAdvertise 328,168 137x65
-DIRECTORY_BOX=(92 25)   # txtDirectory 8,16 169x19
-OK_BUTTON=(192 24)      # "OK" 176,16 33x17
+# The controls the tests use, by the names screen readers know them by.
+NAME_BOX='Your Script Name'
+CREATE_BUTTON='Create Script'
+EXIT_BUTTON=Exit
+ADVERTISE_BOX='Advertise Text'
+DIRECTORY_BOX='Your Half-Life Directory'
+OK_BUTTON=OK
 
 log() { printf '[%s %6.2fs] %s\n' "$E2E_NAME" "$(elapsed)" "$*"; }
 
@@ -89,12 +93,15 @@ e2e_begin() {
       command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils xclip)"
     done
   fi
+  in_session_bus
   trap e2e_cleanup EXIT
   trap 'exit 130' INT
   trap 'exit 143' TERM
   trap 'exit 129' HUP
   E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e.XXXXXX")
   mkdir -m 700 "$E2E_WORK/runtime"
+  GAME=$E2E_WORK/game  # a game directory to save into
+  mkdir -p "$GAME/cstrike"
   case "${E2E_WM:-}" in
     weston) start_weston ;;
     openbox) start_xvfb && start_openbox ;;
@@ -115,14 +122,17 @@ e2e_pass() {
   log "PASS"
 }
 
-# Starts Xvfb on the first free display from :90 to :120; -displayfd tells when it is ready.
+# Starts Xvfb on the first free display from :90 to :120, with any further options given;
+# -displayfd tells when it is ready. -noreset: without it the server resets whenever its last
+# client leaves, and each start pays it.
+# shellcheck disable=SC2120  # the e2e tests pass no options; bench/startup.sh does
 start_xvfb() {
   local n fdfile deadline
   for n in $(seq 90 120); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
     fdfile="$E2E_WORK/displayfd.$n"
     : >"$fdfile"
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 \
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" -displayfd 3 \
       3>"$fdfile" </dev/null >"$E2E_WORK/server.log" 2>&1 &
     E2E_XVFB_PID=$!
     deadline=$((SECONDS + E2E_TIMEOUT))
@@ -142,16 +152,28 @@ start_xvfb() {
   fail "no free X display from :90 to :120"
 }
 
-# Starts openbox and waits until it manages the screen (it names its check window on the root).
+# Runs a command until it succeeds; the test fails with the message if it has not within
+# E2E_TIMEOUT seconds.
+wait_until() {
+  local message=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "$message within ${E2E_TIMEOUT}s"
+    sleep "$E2E_POLL"
+  done
+}
+
+not() { ! "$@"; }
+
+# Whether a window manager manages the screen: it names its check window on the root.
+window_manager_checks() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Starts openbox and waits until it manages the screen.
 start_openbox() {
   command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
   openbox --sm-disable </dev/null >"$E2E_WORK/openbox.log" 2>&1 &
   E2E_WM_PID=$!
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    ((SECONDS < deadline)) || fail "openbox did not start within ${E2E_TIMEOUT}s"
-    sleep "$E2E_POLL"
-  done
+  wait_until "openbox did not start" window_manager_checks
   log "openbox manages $DISPLAY"
 }
 
@@ -175,11 +197,17 @@ start_weston() {
 }
 
 # Runs the test again inside a session bus of its own, where the program's accessibility bridge
-# and the test's AT-SPI client meet; the bus starts the AT-SPI bus and registry when first asked.
+# and the test's AT-SPI client meet; the bus starts the AT-SPI bus and registry when first asked,
+# with a runtime folder of this test's own for the AT-SPI bus's socket (the home folder's would be
+# shared with the tests that run beside it).
 in_session_bus() {
   [[ -n "${E2E_SESSION_BUS:-}" ]] && return 0
   command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installed (apt-get install dbus-daemon)"
-  E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+  local runtime rc=0
+  runtime=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e-bus.XXXXXX")
+  E2E_SESSION_BUS=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$0" "${E2E_ARGS[@]}" || rc=$?
+  rm -rf "$runtime"
+  exit "$rc"
 }
 
 # Starts the program in this shell (so that `wait` can collect its exit code). With
@@ -264,12 +292,7 @@ wait_window() {
 
 # Waits until the window with this id is no longer visible.
 wait_gone() {
-  local title=$1 wid=$2
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  while is_visible "$title" "$wid"; do
-    ((SECONDS < deadline)) || fail "window \"$title\" ($wid) still visible after ${E2E_TIMEOUT}s"
-    sleep "$E2E_POLL"
-  done
+  wait_until "window \"$1\" ($2) did not close" not is_visible "$1" "$2"
 }
 
 # Read without a process of its own: the monkey asks after every event.
@@ -303,22 +326,28 @@ expect_exit_code() {
 # window that replaces $1 (ids in $2... are old main windows too). Sets SAVE and MAIN to their ids.
 create_script() {
   local old=$1
-  click "$old" "${CREATE_BUTTON[@]}"
+  click "$old" "$CREATE_BUTTON"
   SAVE=$(wait_window "$SAVE_TITLE")
   MAIN=$(wait_window "$MAIN_TITLE" "$@")
   wait_gone "$MAIN_TITLE" "$old"
   log "save window $SAVE, new main window $MAIN"
 }
 
+# Starts the program and clicks "Create Script" in its first main window, MAIN1: sets SAVE to the
+# save window and MAIN2 to the main window that replaced MAIN1.
+start_and_create() {
+  start_app
+  MAIN1=$(wait_window "$MAIN_TITLE")
+  create_script "$MAIN1"
+  MAIN2=$MAIN
+}
+
 # Waits until the keyboard focus is on the window with this id.
 wait_focus() {
-  local wid=$1
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  until [[ $(xdotool getwindowfocus 2>/dev/null) == "$wid" ]]; do
-    ((SECONDS < deadline)) || fail "window $wid did not get the focus within ${E2E_TIMEOUT}s"
-    sleep "$E2E_POLL"
-  done
+  wait_until "window $1 did not get the focus" has_focus "$1"
 }
+
+has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 
 # Gives the keyboard focus to a window; there is no window manager to do it.
 focus() {
@@ -329,14 +358,13 @@ focus() {
 # is killed or another client takes the selection over; a killed owner leaves the selection with
 # no owner at all, as a program that copied and then quit does. Sets OWNER to its process id.
 clipboard_owner() {
-  local selection=$1 target=$2 source=$3 deadline=$((SECONDS + E2E_TIMEOUT))
+  local selection=$1 target=$2 source=$3
   xclip -quiet -selection "$selection" -t "$target" -i "$source" </dev/null >/dev/null 2>&1 &
   OWNER=$!
-  until xclip -o -selection "$selection" -t TARGETS 2>/dev/null | grep -qx "$target"; do
-    ((SECONDS < deadline)) || fail "xclip did not take the $selection selection"
-    sleep "$E2E_POLL"
-  done
+  wait_until "xclip did not take the $selection selection" offers "$selection" "$target"
 }
+
+offers() { xclip -o -selection "$1" -t TARGETS 2>/dev/null | grep -qx "$2"; }
 
 # Leaves the clipboard and the primary selection with no owner.
 selections_without_owner() {
@@ -358,14 +386,39 @@ selections_picture_only() {
   done
 }
 
-# Clicks at window-relative pixels.
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# Where the control of this name lies in the window $1, as the program tells screen readers: sets
+# AT_X and AT_Y to its middle and AT_RECT to X,Y,WIDTH,HEIGHT, in the window's pixels; false if the
+# window has no such control, or is gone. A window of a title is laid out alike every time: its
+# controls are asked for once.
+declare -A E2E_CONTROLS=()
+locate() {
+  local wid=$1 name=$2 title line x y w h
+  title=$(xdotool getwindowname "$wid") || return 1
+  if [[ -z "${E2E_CONTROLS["$title/$name"]:-}" ]]; then
+    while IFS= read -r line; do
+      E2E_CONTROLS["$title/${line%=*}"]=${line##*=}
+    done < <(/usr/bin/python3 "$E2E_DIR/atspi.py" "$title")
+  fi
+  AT_RECT=${E2E_CONTROLS["$title/$name"]:-}
+  [[ -n "$AT_RECT" ]] || return 1
+  IFS=, read -r x y w h <<<"$AT_RECT"
+  AT_X=$((x + w / 2)) AT_Y=$((y + h / 2))
+}
 
-# Replaces the whole text of a line box that takes Ctrl+A (the directory box).
+# Clicks the middle of the control of this name in the window $1; further arguments are those of
+# xdotool's click (button 1 if none).
+click() {
+  local wid=$1 name=$2
+  shift 2
+  locate "$wid" "$name" || fail "window $wid has no control \"$name\""
+  xdotool mousemove --window "$wid" "$AT_X" "$AT_Y" click "${@:-1}"
+}
+
+# Replaces the whole text of a line box that takes Ctrl+A (the directory box), named $2.
 replace_text() {
-  local wid=$1 x=$2 y=$3 text=$4
+  local wid=$1 name=$2 text=$3
   focus "$wid"
-  click "$wid" "$x" "$y"
+  click "$wid" "$name"
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 5 -- "$text"
 }
@@ -421,36 +474,15 @@ expect_files() {
   [[ "$got" == "$want" ]] || fail "files in $dir: [${got//$'\n'/, }], expected [${want//$'\n'/, }]"
 }
 
-# The lines of the script composed from the start values (script name MyScript), from its echo
-# line to its bind line. In a file each line ends in CR LF; a script starts with CR LF.
-MYSCRIPT_LINES=(
-  'echo MyScript Activated'
-  'echo Press Bind To Key: To Buy Primary Weapon, & Secondary Weapon.'
-  'echo www.didadura.example'
-  'alias s10 "slot10;slot10;wait;wait;slot10;slot10"'
-  'alias m1 "menuselect 1"'
-  'alias m2 "menuselect 2"'
-  'alias m3 "menuselect 3"'
-  'alias m4 "menuselect 4"'
-  'alias m5 "menuselect 5"'
-  'alias m6 "menuselect 6"'
-  'alias m7 "menuselect 7"'
-  'alias m8 "menuselect 8"'
-  'alias pammo "buyammo1; buyammo1; buyammo1"'
-  'alias sammo "buyammo2; buyammo2; buyammo2"'
-  '//MAIN SCRIPT=-'
-  ''
-  'alias MyScript "buyprim; buysec; buyarmor; buyfullarmor; buyflashbang; buyhegrenade; buysmokegrenade; buydefusalkit; buynightvision"'
-  ''
-  'bind Bind To Key: MyScript'
-)
-
-# The file saved after one "Create Script" with every start value.
-expected_one_script() {
-  printf '%s\r\n' '' "${MYSCRIPT_LINES[@]}" ''
-}
-
-# The file saved after two such scripts in one session: the second follows the first's bind line.
-expected_two_scripts() {
-  printf '%s\r\n' '' "${MYSCRIPT_LINES[@]}" "${MYSCRIPT_LINES[@]}" ''
+# The file saved after $1 "Create Script"s with every start value, in one session: the start
+# script as tests/ExpectedScripts.h writes it out (its C++ literals and + read as Python reads
+# them), once for each, and CR LF CR LF after the last bind line.
+expected_scripts() {
+  /usr/bin/python3 -c '
+import re, sys
+names = {}
+for name, value in re.findall(r"inline const std::string (\w+) =(.*?);\n", open(sys.argv[1]).read(), re.S):
+    names[name] = eval(f"({value})", {}, names)
+sys.stdout.buffer.write((names["StartScript"] * int(sys.argv[2]) + "\r\n\r\n").encode())
+' "$E2E_DIR/../ExpectedScripts.h" "$1"
 }

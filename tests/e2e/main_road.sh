@@ -11,10 +11,8 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-expected_one_script >"$E2E_WORK/one.expected"
-expected_two_scripts >"$E2E_WORK/two.expected"
+expected_scripts 1 >"$E2E_WORK/one.expected"
+expected_scripts 2 >"$E2E_WORK/two.expected"
 
 # The expected bytes themselves, checked by size and by their first and last bytes.
 [[ $(stat -c %s "$E2E_WORK/one.expected") -eq 646 ]] || fail "expected file of one script is not 646 bytes"
@@ -29,9 +27,10 @@ cmp -s <(tail -c 8 "$E2E_WORK/one.expected") <(printf 'ript\r\n\r\n') \
   || fail "the X screen is not 1280x1024"
 
 expect_main_window() {
-  local wid=$1
-  xprop -id "$wid" _NET_WM_STATE | grep -q '_NET_WM_STATE_SKIP_TASKBAR' \
-    || fail "main window $wid lacks _NET_WM_STATE_SKIP_TASKBAR: $(xprop -id "$wid" _NET_WM_STATE)"
+  local wid=$1 state
+  state=$(xprop -id "$wid" _NET_WM_STATE)
+  [[ "$state" == *_NET_WM_STATE_SKIP_TASKBAR* && "$state" == *_NET_WM_STATE_SKIP_PAGER* ]] \
+    || fail "main window $wid is in the task bar or the pager: $state"
   expect_geometry "$wid" 482x276+399+374
 }
 
@@ -50,8 +49,8 @@ wait_focus "$SAVE1"
 expect_no_box
 expect_files "$GAME"
 
-replace_text "$SAVE1" "${DIRECTORY_BOX[@]}" "$GAME"
-click "$SAVE1" "${OK_BUTTON[@]}"
+replace_text "$SAVE1" "$DIRECTORY_BOX" "$GAME"
+click "$SAVE1" "$OK_BUTTON"
 FINISHED=$(wait_window Finished)
 is_visible "$SAVE_TITLE" "$SAVE1" && fail "the save window is still open beside the Finished box"
 expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
@@ -67,7 +66,7 @@ SAVE2=$SAVE MAIN3=$MAIN
 expect_main_window "$MAIN3"
 
 focus "$MAIN3"
-click "$MAIN3" "${NAME_BOX[@]}"
+click "$MAIN3" "$NAME_BOX"
 # Backspace is allowed in the name box: eight of them clear "MyScript".
 xdotool key End
 xdotool key --repeat 8 --delay 5 BackSpace
@@ -78,8 +77,8 @@ xdotool key space
 answer_box 'Invalid Character'
 expect_no_box
 
-replace_text "$SAVE2" "${DIRECTORY_BOX[@]}" "$GAME"
-click "$SAVE2" "${OK_BUTTON[@]}"
+replace_text "$SAVE2" "$DIRECTORY_BOX" "$GAME"
+click "$SAVE2" "$OK_BUTTON"
 answer_box Finished
 wait_gone "$SAVE_TITLE" "$SAVE2"
 expect_same_bytes "$GAME/cstrike/Rush.cfg" "$E2E_WORK/two.expected"
@@ -89,7 +88,7 @@ log "round 2 saved Rush.cfg"
 
 # ---- Exit.
 focus "$MAIN3"
-click "$MAIN3" "${EXIT_BUTTON[@]}"
+click "$MAIN3" "$EXIT_BUTTON"
 expect_exit_code 0
 expect_files "$GAME" cstrike/MyScript.cfg cstrike/Rush.cfg
 e2e_pass

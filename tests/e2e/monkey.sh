@@ -50,10 +50,9 @@ events=0
 log "seed $SEED, at most $EVENTS events or ${LIMIT}s; replay: $0 $APP $SEED $EVENTS $LIMIT"
 
 # The test's work folder is the sandbox: the program's home, working and temporary folders, its
-# output and its game folder are in it.
+# output and its game folder (GAME) are in it.
 SANDBOX=$E2E_WORK
-GAME=$SANDBOX/game
-mkdir -p "$SANDBOX/home" "$SANDBOX/work" "$SANDBOX/tmp" "$GAME/cstrike"
+mkdir -p "$SANDBOX/home" "$SANDBOX/work" "$SANDBOX/tmp"
 EVENT_LOG=$E2E_WORK/events.log
 WRITES=$E2E_WORK/writes.log
 PIDS=()
@@ -76,7 +75,8 @@ monkey_fail() {
 # The monkey's eyes (monkey_eyes.py), asked and answered through a pipe: they list the program's
 # windows and ask it whether it answers, without a process started for each look.
 open_eyes() {
-  coproc EYES { exec python3 "$E2E_DIR/monkey_eyes.py" "$HANG_SECONDS"; }
+  # Debian's own Python, which has python3-xlib.
+  coproc EYES { exec /usr/bin/python3 "$E2E_DIR/monkey_eyes.py" "$HANG_SECONDS"; }
   E2E_OTHER_PIDS+=("$EYES_PID")
   local ready=""
   read -r -t "$E2E_TIMEOUT" ready <&"${EYES[0]}" || true
@@ -225,21 +225,22 @@ change_selections() {
 # Pastes what the selections hold into one of the text boxes, as a player pastes: the middle
 # button, Shift+Insert or Ctrl+V.
 paste_into_a_box() {
-  local boxes=() wid x y box how=() way
+  local boxes=() wid control box how=() way
   find_window "$MAIN_TITLE"
-  [[ -z "$FOUND" ]] || boxes+=("$FOUND ${ADVERTISE_BOX[*]} advertise" "$FOUND ${NAME_BOX[*]} name")
+  [[ -z "$FOUND" ]] || boxes+=("$FOUND ADVERTISE_BOX advertise" "$FOUND NAME_BOX name")
   find_window "$SAVE_TITLE"
-  [[ -z "$FOUND" ]] || boxes+=("$FOUND ${DIRECTORY_BOX[*]} directory")
+  [[ -z "$FOUND" ]] || boxes+=("$FOUND DIRECTORY_BOX directory")
   ((${#boxes[@]} > 0)) || return 0
   pick ${#boxes[@]}
-  read -r wid x y box <<<"${boxes[PICKED]}"
+  read -r wid control box <<<"${boxes[PICKED]}"
   pick 3
   case $PICKED in
     0) how=(click --delay 0 2) way="a middle click" ;;
     1) how=(click --delay 0 1 key --delay 0 shift+Insert) way=Shift+Insert ;;
     2) how=(click --delay 0 1 key --delay 0 ctrl+v) way=Ctrl+V ;;
   esac
-  xdotool windowfocus "$wid" mousemove --window "$wid" "$x" "$y" "${how[@]}" 2>/dev/null || true
+  locate "$wid" "${!control}" || return 0
+  xdotool windowfocus "$wid" mousemove --window "$wid" "$AT_X" "$AT_Y" "${how[@]}" 2>/dev/null || true
   echo "paste by $way into the $box box of $wid"
 }
 
@@ -252,17 +253,18 @@ direct_the_save() {
   if [[ -z "$save" ]]; then
     find_window "$MAIN_TITLE"
     main=$FOUND
-    [[ -n "$main" ]] || return 0
-    xdotool windowraise "$main" windowfocus "$main" mousemove --window "$main" \
-      "${CREATE_BUTTON[@]}" click --delay 0 1 2>/dev/null || true
+    [[ -n "$main" ]] && locate "$main" "$CREATE_BUTTON" || return 0
+    xdotool windowraise "$main" windowfocus "$main" mousemove --window "$main" "$AT_X" "$AT_Y" \
+      click --delay 0 1 2>/dev/null || true
     echo "create in $main"
     return 0
   fi
-  xdotool windowraise "$save" windowfocus "$save" mousemove --window "$save" "${DIRECTORY_BOX[@]}" \
+  locate "$save" "$DIRECTORY_BOX" || return 0
+  xdotool windowraise "$save" windowfocus "$save" mousemove --window "$save" "$AT_X" "$AT_Y" \
     click --delay 0 1 key --delay 0 ctrl+a type --delay 2 "$GAME" 2>/dev/null || true
   pick 2
-  if ((PICKED)); then
-    xdotool mousemove --window "$save" "${OK_BUTTON[@]}" click --delay 0 1 2>/dev/null || true
+  if ((PICKED)) && locate "$save" "$OK_BUTTON"; then
+    xdotool mousemove --window "$save" "$AT_X" "$AT_Y" click --delay 0 1 2>/dev/null || true
   fi
   echo "directory of $save"
 }
@@ -312,8 +314,8 @@ end_program() {
       # (No Escape: in the name box it brings the "Invalid Character" box.)
       find_window "$MAIN_TITLE"
       main=$FOUND
-      [[ -n "$main" ]] && xdotool windowraise "$main" windowfocus "$main" \
-        mousemove --window "$main" "${EXIT_BUTTON[@]}" click 1 2>/dev/null || true
+      [[ -n "$main" ]] && locate "$main" "$EXIT_BUTTON" && xdotool windowraise "$main" \
+        windowfocus "$main" mousemove --window "$main" "$AT_X" "$AT_Y" click 1 2>/dev/null || true
     fi
     sleep 0.2
   done

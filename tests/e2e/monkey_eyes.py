@@ -12,149 +12,72 @@ Reads one request a line from stdin and answers on stdout:
                 since windows come and go
   windows PID   one line "ID X Y WIDTH HEIGHT TITLE" for each window of the process that is
                 shown, in screen coordinates, then an empty line
-Needs only the X library, through ctypes."""
-import ctypes
-import ctypes.util
+Needs python3-xlib."""
 import select
 import sys
 import time
 
+from Xlib import X, Xatom, display as xdisplay, error, protocol
+
 RETRY = 0.25  # seconds between two rounds of pings to the windows found then
-IsViewable = 2
+TITLE_LENGTH = 256
 
-ClientMessage = 33
-StructureNotifyMask = 1 << 17
-SubstructureNotifyMask = 1 << 19
-XA_CARDINAL = 6
-Window = ctypes.c_ulong
-Atom = ctypes.c_ulong
-
-
-class XClientMessageEvent(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", Window), ("message_type", Atom),
-                ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
-
-
-class XWindowAttributes(ctypes.Structure):
-    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int),
-                ("height", ctypes.c_int), ("border_width", ctypes.c_int), ("depth", ctypes.c_int),
-                ("visual", ctypes.c_void_p), ("root", Window), ("c_class", ctypes.c_int),
-                ("bit_gravity", ctypes.c_int), ("win_gravity", ctypes.c_int),
-                ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
-                ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int),
-                ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
-                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
-                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
-                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
-
-
-class XEvent(ctypes.Union):
-    _fields_ = [("type", ctypes.c_int), ("xclient", XClientMessageEvent),
-                ("pad", ctypes.c_long * 24)]
-
-
-x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XDefaultRootWindow.restype = Window
-x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-x.XInternAtom.restype = Atom
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSelectInput.argtypes = [ctypes.c_void_p, Window, ctypes.c_long]
-x.XQueryTree.argtypes = [ctypes.c_void_p, Window, ctypes.POINTER(Window), ctypes.POINTER(Window),
-                         ctypes.POINTER(ctypes.POINTER(Window)), ctypes.POINTER(ctypes.c_uint)]
-x.XGetWindowProperty.argtypes = [
-    ctypes.c_void_p, Window, Atom, ctypes.c_long, ctypes.c_long, ctypes.c_int, Atom,
-    ctypes.POINTER(Atom), ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
-    ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
-x.XSendEvent.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_long,
-                         ctypes.POINTER(XEvent)]
-x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, Window, ctypes.POINTER(XWindowAttributes)]
-x.XTranslateCoordinates.argtypes = [
-    ctypes.c_void_p, Window, Window, ctypes.c_int, ctypes.c_int, ctypes.POINTER(ctypes.c_int),
-    ctypes.POINTER(ctypes.c_int), ctypes.POINTER(Window)]
-x.XFree.argtypes = [ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-x.XPending.argtypes = [ctypes.c_void_p]
-x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(XEvent)]
-x.XConnectionNumber.argtypes = [ctypes.c_void_p]
-
+display = xdisplay.Display()
 # A window may be gone by the time it is asked: the X errors that brings are no news.
-ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
-x.XSetErrorHandler(ERROR_HANDLER)
-
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("answers.py: cannot open the display")
-root = x.XDefaultRootWindow(display)
-WM_PROTOCOLS = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
-NET_WM_PING = x.XInternAtom(display, b"_NET_WM_PING", 0)
-NET_WM_PID = x.XInternAtom(display, b"_NET_WM_PID", 0)
-NET_WM_NAME = x.XInternAtom(display, b"_NET_WM_NAME", 0)
-UTF8_STRING = x.XInternAtom(display, b"UTF8_STRING", 0)
+display.set_error_handler(lambda *_: None)
+root = display.screen().root
+WM_PROTOCOLS = display.intern_atom("WM_PROTOCOLS")
+NET_WM_PING = display.intern_atom("_NET_WM_PING")
+NET_WM_PID = display.intern_atom("_NET_WM_PID")
+NET_WM_NAME = display.intern_atom("_NET_WM_NAME")
+UTF8_STRING = display.intern_atom("UTF8_STRING")
 # The answers are sent to the root window, to whoever watches it (Qt's) or its children (as the
 # EWMH, the window managers' convention, has it).
-x.XSelectInput(display, root, StructureNotifyMask | SubstructureNotifyMask)
+root.change_attributes(event_mask=X.StructureNotifyMask | X.SubstructureNotifyMask)
 
 
-def read_property(window, name, kind, length, read):
-    """What `read` makes of a window's property and its length in items, or None."""
-    actual, size, count, left = Atom(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
-    data = ctypes.c_void_p()
-    if x.XGetWindowProperty(display, window, name, 0, length, 0, kind, ctypes.byref(actual),
-                            ctypes.byref(size), ctypes.byref(count), ctypes.byref(left),
-                            ctypes.byref(data)) != 0 or not data.value:
+def read_property(window, name, kind, length=1):
+    """A window's property, or None when it has none or is gone."""
+    try:
+        found = window.get_property(name, kind, 0, length)
+    except error.XError:
         return None
-    value = read(data, count.value) if count.value else None
-    x.XFree(data)
-    return value
+    return found.value if found and len(found.value) else None
 
 
 def process_of(window):
-    return read_property(window, NET_WM_PID, XA_CARDINAL, 1,
-                         lambda data, _: ctypes.cast(data, ctypes.POINTER(ctypes.c_ulong))[0])
+    value = read_property(window, NET_WM_PID, Xatom.CARDINAL)
+    return value[0] if value is not None else None
 
 
 def title_of(window):
-    return read_property(window, NET_WM_NAME, UTF8_STRING, 256,
-                         lambda data, count: ctypes.string_at(data, count).decode()) or ""
+    value = read_property(window, NET_WM_NAME, UTF8_STRING, TITLE_LENGTH)
+    return value.decode() if value is not None else ""
 
 
 def windows_of(pid, window):
     """The windows of the process under `window`, its own among them (a window manager's frames
     hold them one level down)."""
     found = [window] if process_of(window) == pid else []
-    parent, top = Window(), Window()
-    children, count = ctypes.POINTER(Window)(), ctypes.c_uint()
-    if x.XQueryTree(display, window, ctypes.byref(top), ctypes.byref(parent),
-                    ctypes.byref(children), ctypes.byref(count)):
-        ids = [children[i] for i in range(count.value)]
-        if children:
-            x.XFree(children)
-        for child in ids:
-            found += windows_of(pid, child)
+    try:
+        children = window.query_tree().children
+    except error.XError:
+        children = []
+    for child in children:
+        found += windows_of(pid, child)
     return found
 
 
 def ping(window, stamp):
-    event = XEvent()
-    event.xclient.type = ClientMessage
-    event.xclient.window = window
-    event.xclient.message_type = WM_PROTOCOLS
-    event.xclient.format = 32
-    event.xclient.l[0], event.xclient.l[1], event.xclient.l[2] = NET_WM_PING, stamp, window
-    x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    window.send_event(protocol.event.ClientMessage(
+        window=window, client_type=WM_PROTOCOLS, data=(32, [NET_WM_PING, stamp, window.id, 0, 0])))
 
 
 def answered(stamps):
-    event = XEvent()
-    while x.XPending(display):
-        x.XNextEvent(display, ctypes.byref(event))
-        message = event.xclient
-        if (event.type == ClientMessage and message.message_type == WM_PROTOCOLS
-                and message.l[0] == NET_WM_PING and message.l[1] in stamps):
+    while display.pending_events():
+        event = display.next_event()
+        if (event.type == X.ClientMessage and event.client_type == WM_PROTOCOLS
+                and event.data[1][0] == NET_WM_PING and event.data[1][1] in stamps):
             return True
     return False
 
@@ -182,7 +105,7 @@ def ask(pid, limit, stamp):
         stamps.add(stamp)
         for window in windows_of(pid, root):
             ping(window, stamp)
-        x.XSync(display, 0)
+        display.sync()
         round_end = min(now + RETRY, start + limit)
         while True:
             if answered(stamps):
@@ -190,19 +113,21 @@ def ask(pid, limit, stamp):
             wait = round_end - time.monotonic()
             if wait <= 0:
                 break
-            select.select([x.XConnectionNumber(display)], [], [], wait)
+            select.select([display.fileno()], [], [], wait)
 
 
 def shown(pid):
     lines = []
     for window in windows_of(pid, root):
-        seen = XWindowAttributes()
-        at_x, at_y, child = ctypes.c_int(), ctypes.c_int(), Window()
-        if (x.XGetWindowAttributes(display, window, ctypes.byref(seen))
-                and seen.map_state == IsViewable and seen.width > 0 and seen.height > 0
-                and x.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(at_x),
-                                            ctypes.byref(at_y), ctypes.byref(child))):
-            lines.append(f"{window} {at_x.value} {at_y.value} {seen.width} {seen.height} "
+        try:
+            if window.get_attributes().map_state != X.IsViewable:
+                continue
+            size = window.get_geometry()
+            at = root.translate_coords(window, 0, 0)
+        except error.XError:
+            continue
+        if size.width > 0 and size.height > 0:
+            lines.append(f"{window.id} {at.x} {at.y} {size.width} {size.height} "
                          f"{title_of(window)}\n")
     return "".join(lines) + "\n"
 

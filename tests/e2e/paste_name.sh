@@ -8,29 +8,23 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
-
-start_app
-MAIN1=$(wait_window "$MAIN_TITLE")
-create_script "$MAIN1"
-MAIN2=$MAIN
+start_and_create
 
 # Three clicks select the whole directory text, which becomes the X selection.
 focus "$SAVE"
-xdotool mousemove --window "$SAVE" "${DIRECTORY_BOX[@]}" click --repeat 3 --delay 50 1
+click "$SAVE" "$DIRECTORY_BOX" --repeat 3 --delay 50 1
 
 focus "$MAIN2"
-xdotool mousemove --window "$MAIN2" "${NAME_BOX[@]}" click 2
+click "$MAIN2" "$NAME_BOX" 2
 answer_box 'Invalid Character'
 expect_no_box
 
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
-click "$SAVE" "${OK_BUTTON[@]}"
+replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
+click "$SAVE" "$OK_BUTTON"
 answer_box Finished
 expect_files "$GAME" cstrike/MyScript.cfg
 
 focus "$MAIN2"
-click "$MAIN2" "${EXIT_BUTTON[@]}"
+click "$MAIN2" "$EXIT_BUTTON"
 expect_exit_code 0
 e2e_pass

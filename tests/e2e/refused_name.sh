@@ -10,14 +10,12 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-GAME="$E2E_WORK/game"
-mkdir -p "$GAME/cstrike"
 LONG_NAME="Buy$(printf 'x%.0s' $(seq 29))" # 32 characters
 
 # Presses "Create Script" in main window $1 and expects the refusal, with nothing else changed.
 expect_refused() {
   local main=$1
-  click "$main" "${CREATE_BUTTON[@]}"
+  click "$main" "$CREATE_BUTTON"
   answer_box 'Invalid Script Name'
   expect_no_box
   [[ -z "$(visible_windows "$SAVE_TITLE")" ]] || fail "a save window opened for a refused name"
@@ -28,7 +26,7 @@ start_app
 MAIN1=$(wait_window "$MAIN_TITLE")
 
 focus "$MAIN1"
-click "$MAIN1" "${NAME_BOX[@]}"
+click "$MAIN1" "$NAME_BOX"
 xdotool key End
 xdotool key --repeat 8 --delay 5 BackSpace
 xdotool type --delay 5 Buy
@@ -36,7 +34,7 @@ expect_refused "$MAIN1"
 log "\"Buy\" refused"
 
 focus "$MAIN1"
-click "$MAIN1" "${NAME_BOX[@]}"
+click "$MAIN1" "$NAME_BOX"
 xdotool key End
 xdotool type --delay 5 "${LONG_NAME:3}"
 expect_refused "$MAIN1"
@@ -44,17 +42,17 @@ log "a name of ${#LONG_NAME} characters refused"
 
 # The name box kept the long name: one character less is a name the game runs.
 focus "$MAIN1"
-click "$MAIN1" "${NAME_BOX[@]}"
+click "$MAIN1" "$NAME_BOX"
 xdotool key End BackSpace
 create_script "$MAIN1"
-replace_text "$SAVE" "${DIRECTORY_BOX[@]}" "$GAME"
-click "$SAVE" "${OK_BUTTON[@]}"
+replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
+click "$SAVE" "$OK_BUTTON"
 answer_box Finished
 expect_files "$GAME" cstrike/MyScript.cfg
 grep -q "^echo ${LONG_NAME:0:31} Activated"$'\r'"\$" "$GAME/cstrike/MyScript.cfg" \
   || fail "the saved script does not carry the 31-character name: $(head -c 200 "$GAME/cstrike/MyScript.cfg")"
 
 focus "$MAIN"
-click "$MAIN" "${EXIT_BUTTON[@]}"
+click "$MAIN" "$EXIT_BUTTON"
 expect_exit_code 0
 e2e_pass

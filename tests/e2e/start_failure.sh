@@ -26,7 +26,7 @@ check_failure() {  # ENVIRONMENT EXPECTED_LINE
   log "with $1: $out"
 }
 
-e2e_begin "$1"
+e2e_begin "$@"
 [[ ! -e /tmp/.X11-unix/X${NO_SERVER#:} ]] || fail "display $NO_SERVER unexpectedly has a server"
 for case in "${CASES[@]}"; do check_failure "${case%%|*}" "${case#*|}"; done
 

@@ -7,9 +7,8 @@
 # Usage: wayland_road.sh PATH_TO_PROGRAM
 export E2E_WM=weston
 source "$(dirname "$0")/lib.sh"
-in_session_bus "$@"
 e2e_begin "$@"
 start_app
-/usr/bin/python3 "$(dirname "$0")/atspi_road.py" || fail "the road through AT-SPI stopped"
+/usr/bin/python3 -B "$E2E_DIR/atspi_road.py" || fail "the road through AT-SPI stopped"
 expect_exit_code 0
 e2e_pass

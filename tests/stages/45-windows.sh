@@ -9,8 +9,9 @@
 
 # shellcheck disable=SC2034  # packages and stages are read by build.sh
 stages+=(windows_stage)
-# The cross-build installs its own tools; the check's screenshots need ImageMagick's.
-dist/windows/cross-build.sh --qt-cached && packages+=(imagemagick)
+# The cross-build installs its own tools; the check's screenshots need ImageMagick's, and Pillow
+# reads them.
+dist/windows/cross-build.sh --qt-cached && packages+=(imagemagick python3-pil)
 
 windows_stage() {
   if ! dist/windows/cross-build.sh --qt-cached; then

@@ -61,8 +61,8 @@ TEST_P(ButtonContrast, CaptionsReadOnTheirFaces) {
   Forms::UnloadAll();
   Program::Start();  // the windows take the style's colours as they are built
   frmMain& main = Main();
-  for (QPushButton* button : {main.cmdCreate, main.cmdCode, main.Command2, main.Command3,
-                              main.Command4, main.Command5, Forms::Load<frmSave>().cmdOK}) {
+  for (QPushButton* button : {main.cmdCreate, main.cmdCode, main.cmdNew, main.cmdAbout,
+                              main.cmdHelp, main.cmdExit, Forms::Load<frmSave>().cmdOK}) {
     EXPECT_GE(CaptionContrast(button), MinimumContrast) << button->text().toStdString();
   }
   Forms::UnloadAll();

@@ -46,14 +46,14 @@ TEST_F(MainRoad, CreateThenOkWritesTheScriptByteForByte) {
   EXPECT_EQ(save.windowTitle(), "Cstrike Direcotry");
   EXPECT_EQ(save.txtDirectory->text(), "C:\\Sierra\\Half-Life");
   EXPECT_EQ(save.size(), QSize(211, 39));
-  EXPECT_EQ(save.Label1->text(), "Your Half-Life  Directory:");
-  EXPECT_EQ(save.Label1->geometry(), QRect(8, 0, 137, 17));
+  EXPECT_EQ(save.lblDirectory->text(), "Your Half-Life  Directory:");
+  EXPECT_EQ(save.lblDirectory->geometry(), QRect(8, 0, 137, 17));
   EXPECT_EQ(save.txtDirectory->geometry(), QRect(8, 16, 169, 19));
   EXPECT_EQ(save.cmdOK->geometry(), QRect(176, 16, 33, 17));
   EXPECT_EQ(save.cmdOK->text(), "OK");
   EXPECT_EQ(save.txtDirectory->palette().color(QPalette::Base), QColor(Qt::black));
   EXPECT_EQ(save.txtDirectory->palette().color(QPalette::Text), QColor(Qt::white));
-  EXPECT_EQ(save.Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(save.lblDirectory->palette().color(QPalette::WindowText), QColor(Qt::white));
   EXPECT_FALSE(Forms::Load<frmCode>().isVisible());
   EXPECT_TRUE(Messages.empty());
 

@@ -44,12 +44,13 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
   ASSERT_FALSE(m.picTitle->pixmap().isNull());
   EXPECT_EQ(m.picTitle->pixmap().size(), QSize(469, 60));
 
-  EXPECT_EQ(m.Label1->text(), "Your Script Name:");
+  EXPECT_EQ(m.lblScriptName->text(), "Your Script Name:");
   EXPECT_EQ(m.txtScriptName->text(), "MyScript");
+  EXPECT_EQ(m.txtScriptName->maxLength(), 2049);
   EXPECT_EQ(m.cmdCreate->text(), "Create Script");
   EXPECT_EQ(m.fraBuy->title(), "Guns");
-  EXPECT_EQ(m.Frame1->title(), "Equipment");
-  EXPECT_EQ(m.Frame2->title(), "Extra");
+  EXPECT_EQ(m.fraEquipment->title(), "Equipment");
+  EXPECT_EQ(m.fraExtra->title(), "Extra");
   EXPECT_EQ(m.comPrimary->currentText(), "Primary Weapon");
   EXPECT_EQ(m.comSecondary->currentText(), "Secondary Weapon");
   EXPECT_EQ(m.comBind->currentText(), "Bind To Key:");
@@ -74,10 +75,10 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
   EXPECT_EQ(m.txtAdvertise->toPlainText(), "didadura.example/vezuvazov\n");
   EXPECT_EQ(m.txtAdvertise->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   const std::vector<std::pair<QPushButton*, const char*>> row = {{m.cmdCode, "View Code"},
-                                                                 {m.Command2, "New"},
-                                                                 {m.Command3, "About"},
-                                                                 {m.Command4, "Help"},
-                                                                 {m.Command5, "Exit"}};
+                                                                 {m.cmdNew, "New"},
+                                                                 {m.cmdAbout, "About"},
+                                                                 {m.cmdHelp, "Help"},
+                                                                 {m.cmdExit, "Exit"}};
   for (const auto& [button, caption] : row) EXPECT_EQ(button->text(), caption);
 }
 
@@ -174,31 +175,31 @@ TEST_F(MainWindow, ListsHoldTheItemsInOrder) {
 TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
   frmMain& m = Main();
   const std::vector<std::pair<QWidget*, QRect>> expected = {
-      {m.picTitle, {8, 0, 473, 65}},         {m.Label1, {8, 64, 97, 17}},
+      {m.picTitle, {8, 0, 473, 65}},         {m.lblScriptName, {8, 64, 97, 17}},
       {m.txtScriptName, {8, 80, 305, 19}},   {m.cmdCreate, {320, 80, 153, 17}},
       {m.fraBuy, {8, 104, 169, 97}},         {m.comPrimary, {8, 24, 145, 23}},
-      {m.comSecondary, {8, 56, 145, 23}},    {m.Frame1, {184, 104, 129, 137}},
+      {m.comSecondary, {8, 56, 145, 23}},    {m.fraEquipment, {184, 104, 129, 137}},
       {m.chkArmor, {8, 16, 57, 17}},         {m.chkFullArmor, {8, 32, 113, 17}},
       {m.chkFlashbang, {8, 48, 73, 17}},     {m.chkHEGrenade, {8, 64, 89, 17}},
       {m.chkSmokeGrenade, {8, 80, 105, 13}}, {m.chkDefusalKit, {8, 96, 105, 17}},
-      {m.chkNightVision, {8, 112, 105, 17}}, {m.Frame2, {320, 104, 153, 137}},
+      {m.chkNightVision, {8, 112, 105, 17}}, {m.fraExtra, {320, 104, 153, 137}},
       {m.chkAnnounce, {8, 16, 121, 17}},     {m.chkAdvertise, {8, 40, 121, 17}},
       {m.txtAdvertise, {8, 64, 137, 65}},    {m.comBind, {8, 208, 169, 31}},
-      {m.cmdCode, {8, 248, 89, 25}},         {m.Command2, {96, 248, 73, 25}},
-      {m.Command3, {168, 248, 81, 25}},      {m.Command4, {248, 248, 105, 25}},
-      {m.Command5, {352, 248, 121, 25}}};
+      {m.cmdCode, {8, 248, 89, 25}},         {m.cmdNew, {96, 248, 73, 25}},
+      {m.cmdAbout, {168, 248, 81, 25}},      {m.cmdHelp, {248, 248, 105, 25}},
+      {m.cmdExit, {352, 248, 121, 25}}};
   for (const auto& [widget, rect] : expected) {
     EXPECT_EQ(widget->geometry(), rect) << widget->metaObject()->className();
   }
   EXPECT_EQ(m.comPrimary->parentWidget(), m.fraBuy);
-  EXPECT_EQ(m.chkNightVision->parentWidget(), m.Frame1);
-  EXPECT_EQ(m.txtAdvertise->parentWidget(), m.Frame2);
+  EXPECT_EQ(m.chkNightVision->parentWidget(), m.fraEquipment);
+  EXPECT_EQ(m.txtAdvertise->parentWidget(), m.fraExtra);
 }
 
 TEST_F(MainWindow, FontsAndColours) {
   frmMain& m = Main();
   for (QWidget* w : std::initializer_list<QWidget*>{m.txtScriptName, m.chkArmor, m.comPrimary,
-                                                    m.cmdCreate, m.Command5, m.fraBuy}) {
+                                                    m.cmdCreate, m.cmdExit, m.fraBuy}) {
     EXPECT_EQ(QFontInfo(w->font()).family(), "Comic Neue");
     EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 8.25);
   }
@@ -232,7 +233,7 @@ std::vector<qint64> PaletteKeys(const QWidget& window) {
 // cache finds its entries again instead of keeping new keys at every "New" and "Create Script".
 TEST_F(MainWindow, ReloadDrawsWithTheSamePalettes) {
   const std::vector<qint64> before = PaletteKeys(Main());
-  Click(Main().Command2);
+  Click(Main().cmdNew);
   EXPECT_EQ(PaletteKeys(Main()), before);
 }
 
@@ -245,7 +246,7 @@ TEST_F(MainWindow, TabWalksTheDesignOrderFromTheTitle) {
       m.comPrimary,   m.comSecondary,    m.chkArmor,      m.chkFullArmor,   m.chkFlashbang,
       m.chkHEGrenade, m.chkSmokeGrenade, m.chkDefusalKit, m.chkNightVision, m.cmdCreate,
       m.comBind,      m.txtScriptName,   m.chkAnnounce,   m.chkAdvertise,   m.txtAdvertise,
-      m.cmdCode,      m.Command2,        m.Command3,      m.Command4,       m.Command5,
+      m.cmdCode,      m.cmdNew,          m.cmdAbout,      m.cmdHelp,        m.cmdExit,
       m.picTitle};
   for (QWidget* next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -321,7 +322,7 @@ TEST_F(MainWindow, NameKeysOutsideTheSetAreRefusedOneBoxEach) {
   // Ctrl+V and Ctrl+C as a real keyboard delivers them, and as QTest does (letter text).
   QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
   QTest::sendKeyEvent(QTest::Click, name, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
-  QApplication::clipboard()->setText("pasted text");
+  QApplication::clipboard()->setText("pasted");
   QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
 
   EXPECT_EQ(Messages, std::vector<ShownMessage>(10, refused));
@@ -426,7 +427,12 @@ TEST_F(MainWindow, PastedOrDroppedNameWithAForeignCharacterOrTooLongIsRefusedWho
     arrival.Deliver(name, TextData("-2.x"));
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(name->text(), arrival.AfterValidName);
-    Click(Main().Command2);  // New: the start name again
+    // A name as long as a console line goes in.
+    name->setText("MyScript");
+    arrival.Deliver(name, TextData(QString(2040, 'x')));
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(name->text().size(), 2048);
+    Click(Main().cmdNew);  // New: the start name again
   }
 }
 
@@ -436,7 +442,9 @@ QString MegabyteOfLines() { return QString(QString(79, 'x') + '\n').repeated(131
 // What a player may copy by mistake, `size` characters long: a log line of words, a log, and a
 // picture copied as text (one word, no line end).
 QString OneLine(qsizetype size) { return QString("xxxxxxx ").repeated(size / 8 - 1) + "xxxxxxx\n"; }
-QString ManyLines(qsizetype size) { return QString(QString(79, 'x') + '\n').repeated(size / 80); }
+QString ManyLines(qsizetype size) {
+  return QString(QString(79, 'x') + '\n').repeated(size / 80) + QString(size % 80, 'x');
+}
 QString NoLineEnd(qsizetype size) { return QString(size, 'x'); }
 
 constexpr qsizetype KiB = 1024;
@@ -477,6 +485,8 @@ const Offer Offers[] = {
     {"many lines, 64 KiB", [] { return TextData(ManyLines(64 * KiB)); }, ManyLines(64 * KiB)},
     {"many lines, 256 KiB", [] { return TextData(ManyLines(256 * KiB)); }, ManyLines(256 * KiB)},
     {"many lines, 1 MiB", [] { return TextData(ManyLines(MiB)); }, ManyLines(MiB)},
+    {"many lines, 2 MiB", [] { return TextData(ManyLines(2 * MiB)); }, ManyLines(2 * MiB)},
+    {"many lines, 2 MiB and one", [] { return TextData(ManyLines(2 * MiB + 1)); }, "", {TooMuch}},
     {"many lines, 8 MiB", [] { return TextData(ManyLines(8 * MiB)); }, "", {TooMuch}},
     {"no line end, 16 KiB", [] { return TextData(NoLineEnd(16 * KiB)); }, "", {LongLine}},
     {"no line end, 64 KiB", [] { return TextData(NoLineEnd(64 * KiB)); }, "", {LongLine}},
@@ -522,6 +532,18 @@ TEST_F(MainWindow, TextBoxesTakeAnyClipboardOrDrop) {
     advertise->setTextCursor(between);
     Arrivals[0].Deliver(advertise, TextData(QString(length, 'x')));
     EXPECT_EQ(advertise->toPlainText().size(), length == 2046 ? 2048 : 2) << length;
+  }
+  // A paste replaces the selection: 1 MiB goes in over a box of nearly 2 MiB all selected, and a
+  // picture leaves the selected text as it is.
+  const QString nearlyFull = ManyLines(2 * MiB - KiB);
+  for (const Offer* offer : {&Offers[1], &Offers[3]}) {
+    SCOPED_TRACE(offer->What);
+    advertise->setPlainText(nearlyFull);
+    advertise->selectAll();
+    Messages.clear();
+    Arrivals[1].Deliver(advertise, offer->Make());
+    EXPECT_EQ(advertise->toPlainText(), offer->Inserted.isEmpty() ? nearlyFull : offer->Inserted);
+    EXPECT_TRUE(Messages.empty());
   }
 }
 

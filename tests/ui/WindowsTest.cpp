@@ -84,7 +84,7 @@ TEST_F(Windows, NewResetsOnlyTheMainWindow) {
   Tick(Main().chkSmokeGrenade);
   Retype(Main().comPrimary->lineEdit(), "AWP");
   frmMain& before = Main();
-  Click(before.Command2);
+  Click(before.cmdNew);
   frmMain& after = Main();
   EXPECT_NE(&after, &before);
   EXPECT_TRUE(after.isVisible());
@@ -98,7 +98,7 @@ TEST_F(Windows, NewResetsOnlyTheMainWindow) {
 }
 
 TEST_F(Windows, NewAloneDoesNotEndTheProgram) {
-  QTimer::singleShot(0, [] { Click(Main().Command2); });
+  QTimer::singleShot(0, [] { Click(Main().cmdNew); });
   QTimer::singleShot(50, [] { QCoreApplication::exit(Main().isVisible() ? 7 : 8); });
   EXPECT_EQ(QApplication::exec(), 7);
 }
@@ -108,8 +108,8 @@ TEST_F(Windows, ExitEndsAtOnceAndWritesNothing) {
   ASSERT_TRUE(QDir(game.path()).mkdir("cstrike"));
   Click(Main().cmdCreate);
   Retype(Forms::Load<frmSave>().txtDirectory, game.path());
-  Click(Main().Command3);
-  QTimer::singleShot(0, [] { Click(Main().Command5); });
+  Click(Main().cmdAbout);
+  QTimer::singleShot(0, [] { Click(Main().cmdExit); });
   QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -119,30 +119,30 @@ TEST_F(Windows, ExitEndsAtOnceAndWritesNothing) {
 }
 
 TEST_F(Windows, AboutShowsItsCreditsOnEveryLoad) {
-  Click(Main().Command3);
+  Click(Main().cmdAbout);
   frmAbout& about = Forms::Load<frmAbout>();
   EXPECT_EQ(about.windowTitle(), "About");
   EXPECT_EQ(about.size(), QSize(604, 303));
   EXPECT_TRUE(about.windowFlags() & Qt::Tool);
-  const QString credits = about.Label1->text();
+  const QString credits = about.lblCredits->text();
   EXPECT_TRUE(credits.contains("Vezuvazov") && credits.contains("Didadura"));
   EXPECT_TRUE(credits.endsWith("didadura.example/vezuvazov"));
 
   about.close();
   EXPECT_FALSE(Forms::IsLoaded<frmAbout>());
-  Click(Main().Command3);
+  Click(Main().cmdAbout);
   frmAbout& again = Forms::Load<frmAbout>();
-  EXPECT_EQ(again.Label1->text(), credits);
-  EXPECT_NE(again.Label1->text(), "dfg");
+  EXPECT_EQ(again.lblCredits->text(), credits);
+  EXPECT_NE(again.lblCredits->text(), "dfg");
 }
 
 TEST_F(Windows, AboutAndHelpStaySingle) {
-  Click(Main().Command3);
-  Click(Main().Command4);
+  Click(Main().cmdAbout);
+  Click(Main().cmdHelp);
   frmAbout* about = &Forms::Load<frmAbout>();
   frmHelp* help = &Forms::Load<frmHelp>();
-  Click(Main().Command4);
-  Click(Main().Command3);
+  Click(Main().cmdHelp);
+  Click(Main().cmdAbout);
   EXPECT_EQ(&Forms::Load<frmAbout>(), about);
   EXPECT_EQ(&Forms::Load<frmHelp>(), help);
   EXPECT_EQ(VisibleWindows("About"), 1);
@@ -173,11 +173,11 @@ TEST_F(Windows, UnloadAllReachesEveryLoadedForm) {
 TEST_F(Windows, AboutLayout) {
   frmAbout& a = Forms::Show<frmAbout>();
   const std::vector<std::tuple<QLabel*, QRect, const char*>> labels = {
-      {a.Picture1, {0, 0, 305, 305}, ""},
-      {a.Label2, {320, 152, 121, 17}, "Peace :P"},
-      {a.Label3, {320, 184, 145, 17}, "Zedaruzed"},
-      {a.Label6, {312, 216, 201, 17}, "Version: 2"},
-      {a.Label4, {312, 240, 289, 17}, "Shoutouts to my boyz at the RO Razedu:"},
+      {a.picAbout, {0, 0, 305, 305}, ""},
+      {a.lblPeace, {320, 152, 121, 17}, "Peace :P"},
+      {a.lblSignature, {320, 184, 145, 17}, "Zedaruzed"},
+      {a.lblVersion, {312, 216, 201, 17}, "Version: 2"},
+      {a.lblShoutouts, {312, 240, 289, 17}, "Shoutouts to my boyz at the RO Razedu:"},
   };
   for (const auto& [label, rect, caption] : labels) {
     EXPECT_EQ(label->geometry(), rect) << caption;
@@ -186,14 +186,14 @@ TEST_F(Windows, AboutLayout) {
     }
     EXPECT_TRUE(Fits(label)) << caption;
   }
-  EXPECT_EQ(a.Label1->geometry(), QRect(312, 8, 289, 129));
-  EXPECT_TRUE(Fits(a.Label1)) << a.Label1->text().toStdString();
-  EXPECT_EQ(a.Label5->geometry(), QRect(320, 264, 281, 33));
-  EXPECT_TRUE(Fits(a.Label5));
-  EXPECT_EQ(a.Label5->text().count(", "), 9);
-  EXPECT_TRUE(a.Label5->text().contains(", and ") && a.Label5->text().endsWith("."));
-  EXPECT_EQ(a.Picture1->pixmap().size(), QSize(300, 300));
-  EXPECT_FALSE(a.Picture1->pixmap().toImage().isGrayscale());
+  EXPECT_EQ(a.lblCredits->geometry(), QRect(312, 8, 289, 129));
+  EXPECT_TRUE(Fits(a.lblCredits)) << a.lblCredits->text().toStdString();
+  EXPECT_EQ(a.lblHandles->geometry(), QRect(320, 264, 281, 33));
+  EXPECT_TRUE(Fits(a.lblHandles));
+  EXPECT_EQ(a.lblHandles->text().count(", "), 9);
+  EXPECT_TRUE(a.lblHandles->text().contains(", and ") && a.lblHandles->text().endsWith("."));
+  EXPECT_EQ(a.picAbout->pixmap().size(), QSize(300, 300));
+  EXPECT_FALSE(a.picAbout->pixmap().toImage().isGrayscale());
   EXPECT_NE(a.windowIcon().cacheKey(), Forms::Show<frmHelp>().windowIcon().cacheKey());
   EXPECT_EQ(a.windowIcon().availableSizes(),
             (QList<QSize>{{48, 48}, {32, 32}, {16, 16}, {64, 64}, {96, 96}}));
@@ -210,12 +210,14 @@ TEST_F(Windows, HelpLayout) {
   EXPECT_EQ(h.windowTitle(), "Help");
   EXPECT_EQ(h.size(), QSize(279, 148));
   const std::vector<std::tuple<QLabel*, QRect, const char*>> labels = {
-      {h.Label1, {0, 8, 281, 17}, "These Will Prevent Your Script From Working:"},
-      {h.Label2, {0, 32, 209, 17}, "* Putting A Space In The Script Name"},
-      {h.Label3, {0, 48, 265, 17}, "* Starting A New Script Without Clicking File>New"},
-      {h.Label4, {0, 64, 273, 17}, "* Clicking the 'Generate Script' Button More than Once"},
-      {h.Label5, {0, 80, 297, 17}, "* Typing Anything In The Code Window"},
-      {h.Label6,
+      {h.lblHeading, {0, 8, 281, 17}, "These Will Prevent Your Script From Working:"},
+      {h.lblSpaceInName, {0, 32, 209, 17}, "* Putting A Space In The Script Name"},
+      {h.lblNewScript, {0, 48, 265, 17}, "* Starting A New Script Without Clicking File>New"},
+      {h.lblGenerateTwice,
+       {0, 64, 273, 17},
+       "* Clicking the 'Generate Script' Button More than Once"},
+      {h.lblCodeWindow, {0, 80, 297, 17}, "* Typing Anything In The Code Window"},
+      {h.lblContact,
        {0, 112, 241, 33},
        "If You Have Anymore Problems, Contact Me at didadura@didadura.example"},
   };
@@ -227,7 +229,8 @@ TEST_F(Windows, HelpLayout) {
                              << QFontInfo(label->font()).family().toStdString();
   }
   // The contact line wraps onto its second line.
-  EXPECT_GT(h.Label6->heightForWidth(h.Label6->width()), QFontMetrics(h.Label6->font()).height());
+  EXPECT_GT(h.lblContact->heightForWidth(h.lblContact->width()),
+            QFontMetrics(h.lblContact->font()).height());
 }
 
 // What a screen reader hears: each control's role and a name that stays when its value changes,
@@ -242,13 +245,13 @@ TEST_F(Windows, EveryControlHasARoleAndAFixedName) {
   frmAbout& a = Forms::Show<frmAbout>();
   const std::vector<std::tuple<QWidget*, A::Role, const char*, bool>> controls = {
       {m.picTitle, A::Graphic, "Vezuvazov, Counter-Strike Buy Script Maker", false},
-      {m.Label1, A::StaticText, "Your Script Name:", false},
+      {m.lblScriptName, A::StaticText, "Your Script Name:", false},
       {m.txtScriptName, A::EditableText, "Your Script Name", false},
       {m.cmdCreate, A::Button, "Create Script", false},
       {m.fraBuy, A::Grouping, "Guns", false},
       {m.comPrimary, A::ComboBox, "Primary Weapon", false},
       {m.comSecondary, A::ComboBox, "Secondary Weapon", false},
-      {m.Frame1, A::Grouping, "Equipment", false},
+      {m.fraEquipment, A::Grouping, "Equipment", false},
       {m.chkArmor, A::CheckBox, "Kevlar", false},
       {m.chkFullArmor, A::CheckBox, "Kevlar and Helmet", false},
       {m.chkFlashbang, A::CheckBox, "Flashbang", false},
@@ -256,21 +259,21 @@ TEST_F(Windows, EveryControlHasARoleAndAFixedName) {
       {m.chkSmokeGrenade, A::CheckBox, "Smoke Grenade", false},
       {m.chkDefusalKit, A::CheckBox, "Defusal Kit", false},
       {m.chkNightVision, A::CheckBox, "Night Vision", false},
-      {m.Frame2, A::Grouping, "Extra", false},
+      {m.fraExtra, A::Grouping, "Extra", false},
       {m.chkAnnounce, A::CheckBox, "Announce Weapon", true},
       {m.chkAdvertise, A::CheckBox, "Advertise:", false},
       {m.txtAdvertise, A::EditableText, "Advertise Text", true},
       {m.comBind, A::ComboBox, "Bind To Key", true},
       {m.cmdCode, A::Button, "View Code", false},
-      {m.Command2, A::Button, "New", false},
-      {m.Command3, A::Button, "About", false},
-      {m.Command4, A::Button, "Help", false},
-      {m.Command5, A::Button, "Exit", false},
-      {s.Label1, A::StaticText, "Your Half-Life  Directory:", false},
+      {m.cmdNew, A::Button, "New", false},
+      {m.cmdAbout, A::Button, "About", false},
+      {m.cmdHelp, A::Button, "Help", false},
+      {m.cmdExit, A::Button, "Exit", false},
+      {s.lblDirectory, A::StaticText, "Your Half-Life  Directory:", false},
       {s.txtDirectory, A::EditableText, "Your Half-Life Directory", true},
       {s.cmdOK, A::Button, "OK", false},
       {Forms::Load<frmCode>().txtCode, A::EditableText, "Code", false},
-      {a.Picture1, A::Graphic, "Vezuvazov by Didadura, in a target sight", false},
+      {a.picAbout, A::Graphic, "Vezuvazov by Didadura, in a target sight", false},
   };
   for (const auto& [control, role, name, described] : controls) {
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
