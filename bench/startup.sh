@@ -84,7 +84,8 @@ median() {  # FILE FIELD
 }
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
-qt=$(sed -n 's/^Version: //p' <(dpkg -s libqt6core6 2>/dev/null) | head -n 1)
+# Debian 13 names the package libqt6core6t64.
+qt=$(dpkg-query -W -f='${Version}\n' 'libqt6core6*' 2>/dev/null | grep -m 1 .)
 
 echo "Machine: ${cpu:-unknown CPU}, $(nproc) cores; Qt ${qt:-unknown}; Xvfb 1280x1024x24"
 echo "Medians of $runs interleaved runs; load average before them: $load"

@@ -35,8 +35,9 @@ def window(title):
 
 
 def control(win, role, name):
+    """By the role's constant: its name differs between AT-SPI versions ("push button", "button")."""
     return wait_for(f'{role} "{name}" in "{win.name}"', lambda: pyatspi.findDescendant(
-        win, lambda c: c and c.getRoleName() == role and c.name == name))
+        win, lambda c: c and c.getRole() == role and c.name == name))
 
 
 def controls(parent):

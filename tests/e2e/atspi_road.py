@@ -6,14 +6,15 @@ Run by wayland_road.sh; exits with a message on the first thing not as expected.
 import subprocess
 
 from atspi import TIMEOUT, control, wait_for, window
+from pyatspi import ROLE_CHECK_BOX, ROLE_COMBO_BOX, ROLE_IMAGE, ROLE_PUSH_BUTTON, ROLE_TEXT
 
 MAIN, SAVE = "Vezuvazov v1.0", "Cstrike Direcotry"
 # What a screen reader hears of the controls whose names are not their captions, by role.
-MAIN_HEARD = [("image", "Vezuvazov, Counter-Strike Buy Script Maker"),
-              ("text", "Your Script Name"), ("combo box", "Primary Weapon"),
-              ("combo box", "Secondary Weapon"), ("combo box", "Bind To Key"),
-              ("check box", "Announce Weapon"), ("text", "Advertise Text")]
-SAVE_HEARD = [("text", "Your Half-Life Directory"), ("push button", "OK")]
+MAIN_HEARD = [(ROLE_IMAGE, "Vezuvazov, Counter-Strike Buy Script Maker"),
+              (ROLE_TEXT, "Your Script Name"), (ROLE_COMBO_BOX, "Primary Weapon"),
+              (ROLE_COMBO_BOX, "Secondary Weapon"), (ROLE_COMBO_BOX, "Bind To Key"),
+              (ROLE_CHECK_BOX, "Announce Weapon"), (ROLE_TEXT, "Advertise Text")]
+SAVE_HEARD = [(ROLE_TEXT, "Your Half-Life Directory"), (ROLE_PUSH_BUTTON, "OK")]
 
 
 def stacking():
@@ -28,14 +29,14 @@ main = window(MAIN)
 for role, name in MAIN_HEARD:
     control(main, role, name)
 # A value picked or typed is the combo box's value, never its name.
-primary = control(main, "combo box", "Primary Weapon")
+primary = control(main, ROLE_COMBO_BOX, "Primary Weapon")
 primary.getChildAtIndex(1).queryEditableText().setTextContents("UMP45")
-control(main, "combo box", "Primary Weapon")
-control(main, "push button", "Create Script").queryAction().doAction(0)
+control(main, ROLE_COMBO_BOX, "Primary Weapon")
+control(main, ROLE_PUSH_BUTTON, "Create Script").queryAction().doAction(0)
 save = window(SAVE)
 for role, name in SAVE_HEARD:
     control(save, role, name)
 # The new main window has appeared, and the save window stands above it.
 wait_for("the save window on top of the new main window",
          lambda: stacking()[:2] == [SAVE, MAIN])
-control(window(MAIN), "push button", "Exit").queryAction().doAction(0)
+control(window(MAIN), ROLE_PUSH_BUTTON, "Exit").queryAction().doAction(0)
