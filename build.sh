@@ -70,7 +70,12 @@ echo "== building everything in build/"
 cmake --build build
 echo "== running the tests"
 ctest --test-dir build --output-on-failure
+# Each step's share of the whole, for docs/testing.md's figures.
+echo "== packages, build and tests: $SECONDS s"
 for stage in "${stages[@]}"; do
   echo "== $stage"
+  started=$SECONDS
   "$stage"
+  echo "== $stage: $((SECONDS - started)) s"
 done
+echo "== all tests and stages passed: $SECONDS s"
