@@ -7,6 +7,7 @@
 # Each DIR is bound at the same path inside. The system is made once, as a tarball in the cache,
 # and unpacked afresh for every run; the packages apt fetches there are kept in the cache too.
 # With --with, the system is made with those packages installed, once for each set of them.
+# What it says of making them goes to the standard error; the output is the command's.
 # Everything runs in mount and process namespaces of its own: when the command ends, its
 # processes end with it and nothing it mounted stays, and the unpacked system is removed.
 #
@@ -50,13 +51,13 @@ trap 'for r in "${roots[@]}"; do rm -rf --one-file-system "$r"; done' EXIT
 # suites.
 make_bare_system() {
   local sources main security part=$bare.$$.tar  # mmdebstrap writes a tarball for a .tar name
-  "$here/install-packages.sh" mmdebstrap
+  "$here/install-packages.sh" mmdebstrap >&2
   sources=$(cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null || true)
   main=$(sed -n 's/^URIs: *//p; s/^deb \([^ ]*\) [a-z]*[ -]updates\{0,1\} .*/\1/p' <<<"$sources" \
     | grep -v security | head -n 1)
   security=$(sed -n 's/^URIs: *//p; s/^deb \([^ ]*\) .*security.*/\1/p' <<<"$sources" \
     | grep security | head -n 1)
-  echo "== making a bare Debian 13 system in $bare"
+  echo "== making a bare Debian 13 system in $bare" >&2
   mmdebstrap --quiet --variant=minbase --include=ca-certificates,git,sudo trixie "$part" \
     "deb $main trixie main" "deb $main trixie-updates main" \
     ${security:+"deb $security trixie-security main"}
@@ -105,7 +106,7 @@ run_in() {
 # The bare system with the packages installed by apt, as a tarball of its own.
 make_system_with_packages() {
   local part=$tarball.$$.part binds=()  # nothing of this machine's bound while it is made
-  echo "== making a Debian 13 system with $with in $tarball"
+  echo "== making a Debian 13 system with $with in $tarball" >&2
   unpack "$bare"
   run_in "$root" bash -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends "$@" >/dev/null && apt-get clean' \
