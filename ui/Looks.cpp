@@ -17,8 +17,11 @@ constexpr const char* PlatformFontClasses[] = {"QMenu", "QMessageBox"};
 
 // Every role of every group marked as set (one bit each), so that the palette no longer takes
 // anything from the parent's: a widget then keeps the very palette it is given instead of a copy.
+// The roles up to PlaceholderText have a bit each; Accent (Qt 6.6 and later, as in the Windows
+// build's Qt) shares NoRole's, and Qt takes the palette as it is only for this very mask.
+constexpr int RolesWithABit = int{QPalette::PlaceholderText} + 1;
 constexpr QPalette::ResolveMask EveryRoleSet =
-    (QPalette::ResolveMask(1) << (int{QPalette::NColorGroups} * int{QPalette::NColorRoles})) - 1;
+    (QPalette::ResolveMask(1) << (int{QPalette::NColorGroups} * RolesWithABit)) - 1;
 
 QPalette Complete(QPalette palette) {
   palette.setResolveMask(EveryRoleSet);
