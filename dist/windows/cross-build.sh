@@ -50,15 +50,15 @@ packages=(g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools cmake ninja
 
 # Only what the program uses: Core, Gui and Widgets with the Windows platform plugin and the JPEG
 # and ICO image plugins. Qt's own copies of the image and text libraries are built in, as Windows
-# has none of them. The Debian tarball lacks the Wintab headers, so tablet input is off; Direct2D
-# and DirectWrite go together (the platform plugin calls DirectWrite's font database).
-# Relocatable: Qt then finds its folders from the program's, and stores no installation path.
+# has none of them. The Debian tarball lacks the Wintab headers, so tablet input is off. Qt 6.8's
+# font database for Windows does not build without DirectWrite, which Direct2D's font engine
+# goes with: both stay, as by default. Relocatable: Qt then finds its folders from the
+# program's, and stores no installation path.
 qt_configure=(-release -static -xplatform win32-g++
   -device-option CROSS_COMPILE=x86_64-w64-mingw32-
   -qt-host-path /usr -nomake examples -nomake tests -no-opengl -feature-relocatable
   -no-feature-vulkan -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-testlib
   -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
-  -no-feature-direct2d -no-feature-directwrite
   -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion -no-icu)
 
 # The compilers write source paths into what they make (__FILE__ in Qt's messages, the debugging
@@ -132,18 +132,15 @@ build_qt() {
   step "building Qt for Windows into $qt_prefix: this takes long (20 to 80 minutes on two cores)"
   rm -rf "$qt_build" "$qt_prefix"
   mkdir -p "$qt_build"
-  (
-    # rcc stamps Qt's own resources with it: the source package's time, as in Debian's own
-    # builds, and not the commit's, so that one Qt gives the same program to every commit.
-    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$qt_source/debian/changelog" -STimestamp)
-    cd "$qt_build"
-    "$qt_source/configure" -prefix "$qt_prefix" "${qt_configure[@]}" -- \
-      -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-      -DCMAKE_C_FLAGS="$qt_path_maps" -DCMAKE_CXX_FLAGS="$qt_path_maps" \
-      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-    # The longest step by far, at the lowest priority: the machine stays usable meanwhile.
-    nice -n 19 cmake --build . --parallel "$jobs"
-  )
+  (cd "$qt_build" && "$qt_source/configure" -prefix "$qt_prefix" "${qt_configure[@]}" -- \
+    -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_C_FLAGS="$qt_path_maps" -DCMAKE_CXX_FLAGS="$qt_path_maps" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+  # rcc stamps Qt's own resources with SOURCE_DATE_EPOCH: the source package's time, as in
+  # Debian's own builds, and not the commit's, so that one Qt gives the same program to every
+  # commit. The longest step by far, at the lowest priority: the machine stays usable meanwhile.
+  SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$qt_source/debian/changelog" -STimestamp) \
+    nice -n 19 cmake --build "$qt_build" --parallel "$jobs"
   cmake --install "$qt_build"
   echo "${qt_configure[*]} $qt_path_maps" >"$qt_stamp"
   step "Qt built in $((($(date +%s) - started) / 60)) minutes"
@@ -295,6 +292,13 @@ check_relink_kit() {
   step "the relinking kit links the very same vezuvazov.exe"
 }
 
+# The versions of the packages that decide the bytes, beside the checksums: Debian serves newer
+# ones as time goes on, and whoever rebuilds a release needs these.
+record_packages() {
+  dpkg-query -W -f='${Package} ${Version}\n' "${packages[@]}" binutils-mingw-w64-x86-64 \
+    gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev | LC_ALL=C sort >"$1"
+}
+
 gather() {
   local folder=$out/vezuvazov-windows version
   version=$(project_version)
@@ -313,6 +317,7 @@ gather() {
   check_relink_kit "$out/vezuvazov-$version-relink.zip" "$folder/vezuvazov.exe"
   (cd "$out" && sha256sum "vezuvazov-$version-windows.zip" "vezuvazov-$version-setup.exe" \
     "vezuvazov-$version-relink.zip" >SHA256SUMS)
+  record_packages "$out/build-packages.txt"
   step "done: $(du -sh "$folder" | cut -f1) folder; $(cd "$out" && du -h vezuvazov-"$version"-* | tr '\t\n' ' ')"
   step "SHA256SUMS (commit time $SOURCE_DATE_EPOCH):"
   sed 's/^/   /' "$out/SHA256SUMS"
