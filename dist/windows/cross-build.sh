@@ -239,7 +239,9 @@ make_relink_kit() {
   mkdir -p "$kit"
   link=$(cd "$out/build" && ninja -t commands app/vezuvazov.exe | tail -n 1)
   link=${link//"$qt_prefix"/\$QT_PREFIX}
-  link=$(sed 's/ -Wl,-Map=[^ ]*//; s/^: && //; s/ && :$//' <<<"$link")
+  # Without the map, and without the path maps, which name this machine's folders and do
+  # nothing in a link.
+  link=$(sed 's/ -Wl,-Map=[^ ]*//; s/ -ffile-prefix-map=[^ ]*//g; s/^: && //; s/ && :$//' <<<"$link")
   # The compiler as relink.sh finds it on the relinking machine, not as it lies on this one.
   link="\"\$CXX\" ${link#* }"
   # The link's inputs from the program's build folder (not the program it makes), without the
