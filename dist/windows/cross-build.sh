@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds vezuvazov.exe for 64-bit Windows on a Debian 12 machine, with Debian's MinGW-w64 and a
-# static Qt built here from Debian's own Qt sources.
+# Builds vezuvazov.exe for 64-bit Windows with Debian's MinGW-w64 and a static Qt built here from
+# Debian 13's qt6-base source package, its patch series applied. The build runs on Debian 13: on
+# another system (Debian 12) the script runs itself again in a bare Debian 13 system
+# (dist/in-debian13.sh), with the checkout, the cache and the output folder bound in.
 #
 #   dist/windows/cross-build.sh                the whole build
 #   dist/windows/cross-build.sh --qt-cached    only tells, by its exit status, whether Qt for
 #                                              Windows is built in the cache (0) or not (1)
 #
-# Steps: install the toolchain; fetch Qt's source package; build Qt for Windows into the cache
-# folder (long: from about 20 minutes on two idle cores to over an hour on busy ones; once: a
-# second run reuses it); build the program and its core tests; gather the program with its README
-# and licences in one folder, and make of it a zip, the setup program and the relinking kit, with
-# their SHA256SUMS. Two runs on the same commit give the same bytes: every time stamp in them is
-# the last commit's.
+# Steps: install the toolchain; fetch Qt's source package and apply its patches; build Qt for
+# Windows into the cache folder (long: from about 20 minutes on two idle cores to over an hour on
+# busy ones; once: a second run reuses it); build the program and its core tests; gather the
+# program with its README and licences in one folder, and make of it a zip, the setup program and
+# the relinking kit, with their SHA256SUMS. Two runs on the same commit give the same bytes, also
+# with Qt built anew in another folder: every time stamp in them is the last commit's, and no
+# build folder's path reaches them.
 #
 # Environment:
 #   VEZUVAZOV_WIN_CACHE  where Qt's sources and build are kept (default ~/.cache/vezuvazov-windows)
@@ -20,51 +23,54 @@
 #   JOBS                 parallel build jobs (default: the number of processors)
 #   SOURCE_DATE_EPOCH    the time stamped into the artefacts (default: the last commit's time)
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
+here=$(cd "$(dirname "$0")" && pwd -P)
+repo=$(cd "$here/../.." && pwd -P)
 
-cache=${VEZUVAZOV_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vezuvazov-windows}
-out=${VEZUVAZOV_WIN_OUT:-$repo/build-windows}
+cache=$(realpath -m "${VEZUVAZOV_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vezuvazov-windows}")
+out=$(realpath -m "${VEZUVAZOV_WIN_OUT:-$repo/build-windows}")
 jobs=${JOBS:-$(nproc)}
 toolchain=$here/mingw-w64-x86_64.cmake
 
-qt_version=6.4.2
-qt_prefix=$cache/qt-$qt_version-mingw-static
+# The Qt of the release: Debian 13's source package of this revision. docs/release.md tells how
+# to move to a newer one.
+qt_source_version=6.8.2+dfsg-9+deb13u2
+# Debian's patches that do not fit this build, taken out again after the series is applied:
+# - enable_skip_plugins.patch: keeps Qt's CMake files from linking plugins in by default, so
+#   that Debian's packages need not depend on every plugin; a static program needs its platform
+#   and image plugins linked in, as Qt does by default.
+qt_set_aside=(enable_skip_plugins.patch)
+qt_dir=$cache/qt6-base-$qt_source_version
+qt_source=$qt_dir/source
+qt_build=$qt_dir/build
+qt_prefix=$qt_dir/mingw-static
 qt_stamp=$qt_prefix/.vezuvazov-built
 
-packages=(g++-mingw-w64-x86-64-posix wine64 qt6-base-dev qt6-base-dev-tools cmake ninja-build
-  googletest xz-utils zip unzip nsis python3 icoutils)
+packages=(g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools cmake ninja-build googletest
+  dpkg-dev xz-utils zip unzip nsis python3)
 
 # Only what the program uses: Core, Gui and Widgets with the Windows platform plugin and the JPEG
 # and ICO image plugins. Qt's own copies of the image and text libraries are built in, as Windows
-# has none of them. The Debian tarball lacks the Wintab headers, so tablet input is off; Direct2D
-# and DirectWrite go together (the platform plugin calls DirectWrite's font database).
+# has none of them. The Debian tarball lacks the Wintab headers, so tablet input is off. Qt 6.8's
+# font database for Windows does not build without DirectWrite, which Direct2D's font engine
+# goes with: both stay, as by default. Relocatable: Qt then finds its folders from the
+# program's, and stores no installation path.
 qt_configure=(-release -static -xplatform win32-g++
   -device-option CROSS_COMPILE=x86_64-w64-mingw32-
-  -qt-host-path /usr -nomake examples -nomake tests -no-opengl
+  -qt-host-path /usr -nomake examples -nomake tests -no-opengl -feature-relocatable
   -no-feature-vulkan -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-testlib
   -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
-  -no-feature-direct2d -no-feature-directwrite
   -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion -no-icu)
+
+# The compilers write source paths into what they make (__FILE__ in Qt's messages, the debugging
+# information): these maps write them relative to Qt's folder and the checkout, whatever those
+# are on the building machine, as Debian's own packages do.
+qt_path_maps="-ffile-prefix-map=$qt_dir=."
+program_path_maps="-ffile-prefix-map=$repo=. -ffile-prefix-map=$out=. $qt_path_maps"
 
 step() { echo "== $(date +%H:%M:%S) $*"; }
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-install_packages() {
-  local missing=() p
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  if [ ${#missing[@]} -eq 0 ]; then
-    step "all packages present"
-    return
-  fi
-  step "installing: ${missing[*]}"
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # A deb-src entry for every deb entry the machine already has: same address, suites and key.
@@ -88,48 +94,55 @@ add_source_entries() {
   as_root apt-get update -qq
 }
 
+# Debian's source package, unpacked with its patch series applied, less the patches set aside.
 fetch_qt_source() {
-  local src=$cache/src
-  if [ -d "$src/qtbase" ]; then
-    step "Qt sources already unpacked in $src/qtbase"
-    return
-  fi
+  [ -f "$qt_source/.vezuvazov-unpacked" ] && return
   has_source_entries || add_source_entries
-  step "fetching Debian's qt6-base source package"
-  mkdir -p "$src"
-  (cd "$src" && apt-get source --download-only qt6-base)
-  local tarball
-  tarball=$(ls "$src"/qt6-base_"$qt_version"*.orig.tar.xz)
-  step "unpacking $(basename "$tarball")"
-  rm -rf "$src/unpack"
-  mkdir -p "$src/unpack"
-  tar -xJf "$tarball" -C "$src/unpack"
-  mv "$src"/unpack/* "$src/qtbase"
-  rmdir "$src/unpack"
+  step "fetching Debian's qt6-base $qt_source_version"
+  rm -rf "$qt_dir/package" "$qt_source"
+  mkdir -p "$qt_dir/package"
+  if ! (cd "$qt_dir/package" && apt-get source --download-only "qt6-base=$qt_source_version"); then
+    echo "Debian serves no qt6-base $qt_source_version any more, but:" \
+      "$(apt-cache showsrc qt6-base | sed -n 's/^Version: //p' | tr '\n' ' ')" \
+      "(see \"A newer Qt revision\" in docs/release.md)" >&2
+    exit 1
+  fi
+  dpkg-source -x "$qt_dir/package/qt6-base_$qt_source_version.dsc" "$qt_source"
+  local patch
+  for patch in "${qt_set_aside[@]}"; do
+    step "setting aside Debian's $patch"
+    patch -d "$qt_source" -R -p1 -s <"$qt_source/debian/patches/$patch"
+  done
+  touch "$qt_source/.vezuvazov-unpacked"
 }
 
 # Qt built with today's configuration, and its build tree, which the licence gathering reads.
 qt_cached() {
-  [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "${qt_configure[*]}" ] \
-    && [ -f "$cache/qt-build/build.ninja" ]
+  [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "${qt_configure[*]} $qt_path_maps" ] \
+    && [ -f "$qt_build/build.ninja" ]
 }
 
 build_qt() {
   if qt_cached; then
-    step "Qt $qt_version for Windows already built in $qt_prefix"
+    step "Qt for Windows already built in $qt_prefix"
     return
   fi
-  local build=$cache/qt-build started
+  local started
   started=$(date +%s)
-  step "building Qt $qt_version for Windows into $qt_prefix: this takes long (20 to 80 minutes on two cores)"
-  rm -rf "$build" "$qt_prefix"
-  mkdir -p "$build"
-  (cd "$build" && "$cache/src/qtbase/configure" -prefix "$qt_prefix" "${qt_configure[@]}" -- \
+  step "building Qt for Windows into $qt_prefix: this takes long (20 to 80 minutes on two cores)"
+  rm -rf "$qt_build" "$qt_prefix"
+  mkdir -p "$qt_build"
+  (cd "$qt_build" && "$qt_source/configure" -prefix "$qt_prefix" "${qt_configure[@]}" -- \
     -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_C_FLAGS="$qt_path_maps" -DCMAKE_CXX_FLAGS="$qt_path_maps" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
-  cmake --build "$build" --parallel "$jobs"
-  cmake --install "$build"
-  echo "${qt_configure[*]}" >"$qt_stamp"
+  # rcc stamps Qt's own resources with SOURCE_DATE_EPOCH: the source package's time, as in
+  # Debian's own builds, and not the commit's, so that one Qt gives the same program to every
+  # commit. The longest step by far, at the lowest priority: the machine stays usable meanwhile.
+  SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$qt_source/debian/changelog" -STimestamp) \
+    nice -n 19 cmake --build "$qt_build" --parallel "$jobs"
+  cmake --install "$qt_build"
+  echo "${qt_configure[*]} $qt_path_maps" >"$qt_stamp"
   step "Qt built in $((($(date +%s) - started) / 60)) minutes"
 }
 
@@ -145,6 +158,8 @@ build_program() {
   cmake -S "$repo" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_C_FLAGS="$program_path_maps" -DCMAKE_CXX_FLAGS="$program_path_maps" \
+    -DVEZUVAZOV_QT_SOURCE="$qt_source_version" \
     -DVEZUVAZOV_WERROR=ON -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_GTEST_SOURCE=/usr/src/googletest
   echo "$SOURCE_DATE_EPOCH" >"$stamp"
   cmake --build "$out/build" --parallel "$jobs"
@@ -177,14 +192,14 @@ gather_licences() {
   local folder=$1 licences=$1/licenses
   mkdir -p "$licences"
   cp "$repo/LICENSE" "$folder/LICENSE.txt"
-  cp "$cache/src/qtbase/LICENSES/LGPL-3.0-only.txt" "$licences/LGPL-3.0.txt"
-  cp "$cache/src/qtbase/LICENSES/GPL-3.0-only.txt" "$licences/GPL-3.0.txt"
+  cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$licences/LGPL-3.0.txt"
+  cp "$qt_source/LICENSES/GPL-3.0-only.txt" "$licences/GPL-3.0.txt"
   cp "$out/build/RELINKING.txt" "$licences/RELINKING.txt"
   step "gathering the notices of the third-party code in the program"
-  [ -f "$cache/qt-build/build.ninja" ] \
-    || { echo "Qt's build tree $cache/qt-build is gone: remove $qt_stamp to build Qt again" >&2; exit 1; }
-  python3 "$here/gather-notices.py" "$out/build/app/vezuvazov.exe.map" "$cache/src/qtbase" \
-    "$cache/qt-build" "$qt_prefix" "$licences/THIRD-PARTY-NOTICES.txt" | sed 's/^/   /'
+  [ -f "$qt_build/build.ninja" ] \
+    || { echo "Qt's build tree $qt_build is gone: remove $qt_stamp to build Qt again" >&2; exit 1; }
+  python3 "$here/gather-notices.py" "$out/build/app/vezuvazov.exe.map" "$qt_source" \
+    "$qt_build" "$qt_prefix" "$licences/THIRD-PARTY-NOTICES.txt" | sed 's/^/   /'
   crlf "$folder/LICENSE.txt" "$licences"/*.txt
 }
 
@@ -224,7 +239,9 @@ make_relink_kit() {
   mkdir -p "$kit"
   link=$(cd "$out/build" && ninja -t commands app/vezuvazov.exe | tail -n 1)
   link=${link//"$qt_prefix"/\$QT_PREFIX}
-  link=$(sed 's/ -Wl,-Map=[^ ]*//; s/^: && //; s/ && :$//' <<<"$link")
+  # Without the map, and without the path maps, which name this machine's folders and do
+  # nothing in a link.
+  link=$(sed 's/ -Wl,-Map=[^ ]*//; s/ -ffile-prefix-map=[^ ]*//g; s/^: && //; s/ && :$//' <<<"$link")
   # The compiler as relink.sh finds it on the relinking machine, not as it lies on this one.
   link="\"\$CXX\" ${link#* }"
   # The link's inputs from the program's build folder (not the program it makes), without the
@@ -277,6 +294,13 @@ check_relink_kit() {
   step "the relinking kit links the very same vezuvazov.exe"
 }
 
+# The versions of the packages that decide the bytes, beside the checksums: Debian serves newer
+# ones as time goes on, and whoever rebuilds a release needs these.
+record_packages() {
+  dpkg-query -W -f='${Package} ${Version}\n' "${packages[@]}" binutils-mingw-w64-x86-64 \
+    gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev | LC_ALL=C sort >"$1"
+}
+
 gather() {
   local folder=$out/vezuvazov-windows version
   version=$(project_version)
@@ -295,6 +319,7 @@ gather() {
   check_relink_kit "$out/vezuvazov-$version-relink.zip" "$folder/vezuvazov.exe"
   (cd "$out" && sha256sum "vezuvazov-$version-windows.zip" "vezuvazov-$version-setup.exe" \
     "vezuvazov-$version-relink.zip" >SHA256SUMS)
+  record_packages "$out/build-packages.txt"
   step "done: $(du -sh "$folder" | cut -f1) folder; $(cd "$out" && du -h vezuvazov-"$version"-* | tr '\t\n' ' ')"
   step "SHA256SUMS (commit time $SOURCE_DATE_EPOCH):"
   sed 's/^/   /' "$out/SHA256SUMS"
@@ -313,8 +338,20 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     || { echo "not a git checkout: set SOURCE_DATE_EPOCH to the release's time" >&2; exit 1; }
 fi
 export SOURCE_DATE_EPOCH
-mkdir -p "$cache"
-install_packages
+mkdir -p "$cache" "$out"
+
+# Qt 6.8's build tools for the build machine, which a cross-build of Qt 6.8 needs, come with
+# Debian 13; an older system builds in a bare Debian 13 of its own.
+if [ "$(. /etc/os-release && echo "${VERSION_ID:-}")" != 13 ]; then
+  exec "$repo/dist/in-debian13.sh" --bind "$repo" --bind "$cache" --bind "$out" -- \
+    env VEZUVAZOV_WIN_CACHE="$cache" VEZUVAZOV_WIN_OUT="$out" JOBS="$jobs" \
+    SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" "$here/cross-build.sh"
+fi
+# Run as root there, the files made belong to whoever owns the checkout, as they would outside.
+if [ "$(id -u)" -eq 0 ]; then
+  trap 'chown -R --from=0:0 "$(stat -c %u:%g "$repo")" "$out" "$cache"' EXIT
+fi
+"$repo/dist/install-packages.sh" "${packages[@]}"
 fetch_qt_source
 build_qt
 build_program

@@ -159,10 +159,15 @@ def attributions(qt_source):
                 yield folder, entry
 
 
+def as_list(value):
+    """A field that Qt's attribution files give as one string or, since Qt 6.8, as a list."""
+    return value if isinstance(value, list) else [value]
+
+
 def covers(folder, entry, files):
     """Whether the entry's code is among the compiled files."""
     if "Files" in entry:
-        names = re.split(r"[\s,]+", entry["Files"].strip())
+        names = [n for f in as_list(entry["Files"]) for n in re.split(r"[\s,]+", f.strip())]
         return any(os.path.normpath(os.path.join(folder, n)) in files for n in names)
     scope = os.path.normpath(os.path.join(folder, entry.get("Path", "")))
     return scope in files or any(f.startswith(scope + os.sep) for f in files)
@@ -197,7 +202,7 @@ def qt_notices(qt_source, files):
         name = entry["Name"] + (" " + entry["Version"] if "Version" in entry else "")
         lines = [RULE, name, "", entry.get("QtUsage", "")]
         if "Copyright" in entry:
-            lines += ["", entry["Copyright"].strip()]
+            lines += ["", "\n".join(c.strip() for c in as_list(entry["Copyright"]))]
         if "CopyrightFile" in entry:
             lines += ["", read(os.path.join(folder, entry["CopyrightFile"]))]
         lines += ["", "Licence: {} ({})".format(entry["License"], entry.get("LicenseId", "-"))]

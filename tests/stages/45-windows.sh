@@ -9,15 +9,15 @@
 
 # shellcheck disable=SC2034  # packages and stages are read by build.sh
 stages+=(windows_stage)
-# The cross-build installs its own tools; the check's screenshots need ImageMagick's, and Pillow
-# reads them.
-dist/windows/cross-build.sh --qt-cached && packages+=(imagemagick python3-pil)
+# The cross-build installs its own tools, in Debian 13; the check runs here, where it reads the
+# .exe's resources with icoutils and the screenshots with ImageMagick, and Pillow reads those.
+dist/windows/cross-build.sh --qt-cached && packages+=(imagemagick icoutils python3-pil)
 
 windows_stage() {
   if ! dist/windows/cross-build.sh --qt-cached; then
     echo "Windows program: skipped, Qt for Windows is not built on this machine; to enable this" \
-      "stage, run dist/windows/cross-build.sh once (it builds Qt in 20 to 80 minutes, into" \
-      "\$VEZUVAZOV_WIN_CACHE or ~/.cache/vezuvazov-windows)"
+      "stage, run dist/windows/cross-build.sh once (it builds Qt in 20 to 80 minutes, in Debian" \
+      "13, into \$VEZUVAZOV_WIN_CACHE or ~/.cache/vezuvazov-windows)"
     return 0
   fi
   local start=$SECONDS out=${VEZUVAZOV_WIN_OUT:-$PWD/build-windows} first

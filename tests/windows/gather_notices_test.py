@@ -62,6 +62,7 @@ class GatherNotices(unittest.TestCase):
             ("/q/3rd/tiff", {}, False),
             ("/q/gui/painting", {"Files": "qimagescale.cpp qregion.cpp"}, True),
             ("/q/gui/painting", {"Files": "qimagescale.cpp, qgrayraster.c"}, False),
+            ("/q/gui/painting", {"Files": ["qimagescale.cpp", "qregion.cpp"]}, True),
             ("/q/3rd/ft", {"Path": "src/gzip"}, True),
             ("/q/3rd/ft", {"Path": "src/bdf"}, False),
             ("/q/3rd", {"Path": "png/png.c"}, True),
