@@ -135,8 +135,9 @@ expect_readable_buttons() {
     IFS=, read -r x y w h <<<"$rect"
     rects+=("${b%%=*}=$((x + dx)),$((y + dy)),$w,$h")
   done
-  # A window just mapped may not be painted yet: a few pictures before the verdict.
-  local tries=5
+  # A window just mapped may not be painted yet, and under Wine on a busy machine it was seen black
+  # for over two seconds: pictures for up to ten seconds before the verdict.
+  local tries=20
   until import -window "$wid" "$picture" \
     && measured=$(python3 "$here/button-contrast.py" "$picture" "${rects[@]}"); do
     ((--tries > 0)) || fail "a button of $name is hard to read (below 4.5:1): ${measured//$'\n'/; }"
