@@ -43,7 +43,7 @@ WINESERVER=/usr/lib/wine/wineserver
 for f in "$exe" "$core_tests" "$setup" "$linux_program" "$WINE"; do
   [[ -e "$f" ]] || fail "missing: $f (run dist/windows/cross-build.sh and ./build.sh first)"
 done
-for tool in wrestool icotool strings python3 convert x86_64-w64-mingw32-objdump; do
+for tool in wrestool icotool strings /usr/bin/python3 convert x86_64-w64-mingw32-objdump; do
   command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 python3-pil imagemagick binutils-mingw-w64-x86-64)"
 done
 e2e_begin "$linux_program"
@@ -135,11 +135,12 @@ expect_readable_buttons() {
     IFS=, read -r x y w h <<<"$rect"
     rects+=("${b%%=*}=$((x + dx)),$((y + dy)),$w,$h")
   done
-  # A window just mapped may not be painted yet, and under Wine on a busy machine it was seen black
+  # Debian's Python, which has python3-pil, whatever other python3 comes first on PATH. A window
+  # just mapped may not be painted yet, and under Wine on a busy machine it was seen black
   # for over two seconds: pictures for up to ten seconds before the verdict.
   local tries=20
   until import -window "$wid" "$picture" \
-    && measured=$(python3 "$here/button-contrast.py" "$picture" "${rects[@]}"); do
+    && measured=$(/usr/bin/python3 "$here/button-contrast.py" "$picture" "${rects[@]}"); do
     ((--tries > 0)) || fail "a button of $name is hard to read (below 4.5:1): ${measured//$'\n'/; }"
     sleep 0.5
   done
