@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Debian 13 proved on a Debian 12 machine, in bare Debian 13 systems made by dist/in-debian13.sh:
-# - the whole test command again, on a clone of this tree with its uncommitted changes, from the
-#   package installs on; it builds in build-debian13/, which stays for a look afterwards;
+# - the whole test command again, on a clone of this tree with its uncommitted changes, in a
+#   system made once with the packages the test command installs here; it builds in
+#   build-debian13/, which stays for a look afterwards;
 # - the package 30-package.sh made here, installed there with apt as a player would, and its
 #   window shown in an X server.
 # Inside, the Windows program's stage finds no Qt for Windows (its cache is this machine's) and
@@ -26,8 +27,8 @@ debian13_suite() {
   echo "== the test command in a bare Debian 13 system: its output in $log"
   # The system comes with the packages this machine's test command installs, made once: the
   # names are the same on both releases, and apt finds each of them there when it is made.
-  if ! dist/in-debian13.sh --bind "$work" --with "$(IFS=,; echo "${packages[*]}")" -- bash -c "cd '$work/vezuvazov' && CI=true ./build.sh test" \
-    >"$log" 2>&1; then
+  if ! dist/in-debian13.sh --bind "$work" --with "$(IFS=,; echo "${packages[*]}")" -- \
+    bash -c "cd '$work/vezuvazov' && CI=true ./build.sh test" >"$log" 2>&1; then
     cat "$log"
     echo "FAIL: the test command failed on Debian 13 (its output above, kept in $log)"
     return 1
