@@ -46,7 +46,7 @@ if [ "$mode" = test ]; then
   done
 fi
 
-dist/install-packages.sh "${packages[@]}"
+tools/install-packages.sh "${packages[@]}"
 
 # A build/ folder configured before, with whatever generator, is built as it is; one made from
 # another copy of the sources is configured afresh.

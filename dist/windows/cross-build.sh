@@ -3,7 +3,7 @@
 # Builds vezuvazov.exe for 64-bit Windows with Debian's MinGW-w64 and a static Qt built here from
 # Debian 13's qt6-base source package, its patch series applied. The build runs on Debian 13: on
 # another system (Debian 12) the script runs itself again in a bare Debian 13 system
-# (dist/in-debian13.sh), with the checkout, the cache and the output folder bound in.
+# (tools/in-debian13.sh), with the checkout, the cache and the output folder bound in.
 #
 #   dist/windows/cross-build.sh                the whole build
 #   dist/windows/cross-build.sh --qt-cached    only tells, by its exit status, whether Qt for
@@ -343,7 +343,7 @@ mkdir -p "$cache" "$out"
 # Qt 6.8's build tools for the build machine, which a cross-build of Qt 6.8 needs, come with
 # Debian 13; an older system builds in a bare Debian 13 of its own.
 if [ "$(. /etc/os-release && echo "${VERSION_ID:-}")" != 13 ]; then
-  exec "$repo/dist/in-debian13.sh" --bind "$repo" --bind "$cache" --bind "$out" -- \
+  exec "$repo/tools/in-debian13.sh" --bind "$repo" --bind "$cache" --bind "$out" -- \
     env VEZUVAZOV_WIN_CACHE="$cache" VEZUVAZOV_WIN_OUT="$out" JOBS="$jobs" \
     SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" "$here/cross-build.sh"
 fi
@@ -351,7 +351,7 @@ fi
 if [ "$(id -u)" -eq 0 ]; then
   trap 'chown -R --from=0:0 "$(stat -c %u:%g "$repo")" "$out" "$cache"' EXIT
 fi
-"$repo/dist/install-packages.sh" "${packages[@]}"
+"$repo/tools/install-packages.sh" "${packages[@]}"
 fetch_qt_source
 build_qt
 build_program

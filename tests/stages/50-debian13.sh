@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash
-# Debian 13 proved on a Debian 12 machine, in bare Debian 13 systems made by dist/in-debian13.sh:
+# Debian 13 proved on a Debian 12 machine, in bare Debian 13 systems made by tools/in-debian13.sh:
 # - the whole test command again, on a clone of this tree with its uncommitted changes, in a
 #   system made once with the packages the test command installs here; it builds in
 #   build-debian13/, which stays for a look afterwards;
@@ -27,7 +27,7 @@ debian13_suite() {
   echo "== the test command in a bare Debian 13 system: its output in $log"
   # The system comes with the packages this machine's test command installs, made once: the
   # names are the same on both releases, and apt finds each of them there when it is made.
-  if ! dist/in-debian13.sh --bind "$work" --with "$(IFS=,; echo "${packages[*]}")" -- \
+  if ! tools/in-debian13.sh --bind "$work" --with "$(IFS=,; echo "${packages[*]}")" -- \
     bash -c "cd '$work/vezuvazov' && CI=true ./build.sh test" >"$log" 2>&1; then
     cat "$log"
     echo "FAIL: the test command failed on Debian 13 (its output above, kept in $log)"
@@ -41,7 +41,7 @@ debian13_install() {
   local deb
   deb=$(ls "$PWD"/build-package/vezuvazov_*.deb)
   echo "== installing $(basename "$deb") in a bare Debian 13 system"
-  dist/in-debian13.sh --bind "$(dirname "$deb")" --with xvfb,xauth,xdotool -- bash -euo pipefail -c '
+  tools/in-debian13.sh --bind "$(dirname "$deb")" --with xvfb,xauth,xdotool -- bash -euo pipefail -c '
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$1" >/dev/null
     xvfb-run -a bash -c "/usr/games/vezuvazov 2>/dev/null & timeout 30 xdotool search --sync \

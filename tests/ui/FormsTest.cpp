@@ -19,7 +19,7 @@
 
 namespace {
 
-using Windows = UiTest;
+using Form = UiTest;
 
 // Whether a label's caption fits its box, wrapped as the label wraps it.
 bool Fits(const QLabel* label) { return label->heightForWidth(label->width()) <= label->height(); }
@@ -31,7 +31,7 @@ int VisibleWindows(const QString& title) {
   return count;
 }
 
-TEST_F(Windows, CodeWindowFollowsItsOuterSize) {
+TEST_F(Form, CodeWindowFollowsItsOuterSize) {
   frmCode& code = Forms::Load<frmCode>();
   EXPECT_FALSE(code.isVisible());
   EXPECT_EQ(code.txtCode->geometry(), QRect(0, 0, 246, 294));
@@ -52,7 +52,7 @@ TEST_F(Windows, CodeWindowFollowsItsOuterSize) {
             QSize(code.frameGeometry().width() < 7 ? 0 : code.frameGeometry().width() - 7, 0));
 }
 
-TEST_F(Windows, CodeWindowShowsLinesAndKeepsEveryByte) {
+TEST_F(Form, CodeWindowShowsLinesAndKeepsEveryByte) {
   frmCode& code = Forms::Load<frmCode>();
   code.ExtendText([](std::string t) { return t + "abc\r"; });
   code.ExtendText([](std::string t) { return t + "\ndef\r\nghi"; });
@@ -62,7 +62,7 @@ TEST_F(Windows, CodeWindowShowsLinesAndKeepsEveryByte) {
   EXPECT_EQ(code.Text(), "abc\r\ndef\r\nghi");
 }
 
-TEST_F(Windows, ViewCodeShowsWhatTheWindowHolds) {
+TEST_F(Form, ViewCodeShowsWhatTheWindowHolds) {
   Click(Main().cmdCode);
   frmCode& code = Forms::Load<frmCode>();
   EXPECT_TRUE(code.isVisible());
@@ -76,7 +76,7 @@ TEST_F(Windows, ViewCodeShowsWhatTheWindowHolds) {
   EXPECT_TRUE(code.txtCode->toPlainText().endsWith("\nbind Bind To Key: MyScript"));
 }
 
-TEST_F(Windows, NewResetsOnlyTheMainWindow) {
+TEST_F(Form, NewResetsOnlyTheMainWindow) {
   Click(Main().cmdCreate);
   frmSave& save = Forms::Load<frmSave>();
   Retype(save.txtDirectory, "kept");
@@ -97,13 +97,13 @@ TEST_F(Windows, NewResetsOnlyTheMainWindow) {
   EXPECT_TRUE(save.isVisible());
 }
 
-TEST_F(Windows, NewAloneDoesNotEndTheProgram) {
+TEST_F(Form, NewAloneDoesNotEndTheProgram) {
   QTimer::singleShot(0, [] { Click(Main().cmdNew); });
   QTimer::singleShot(50, [] { QCoreApplication::exit(Main().isVisible() ? 7 : 8); });
   EXPECT_EQ(QApplication::exec(), 7);
 }
 
-TEST_F(Windows, ExitEndsAtOnceAndWritesNothing) {
+TEST_F(Form, ExitEndsAtOnceAndWritesNothing) {
   QTemporaryDir game;
   ASSERT_TRUE(QDir(game.path()).mkdir("cstrike"));
   Click(Main().cmdCreate);
@@ -118,7 +118,7 @@ TEST_F(Windows, ExitEndsAtOnceAndWritesNothing) {
   EXPECT_TRUE(Messages.empty());
 }
 
-TEST_F(Windows, AboutShowsItsCreditsOnEveryLoad) {
+TEST_F(Form, AboutShowsItsCreditsOnEveryLoad) {
   Click(Main().cmdAbout);
   frmAbout& about = Forms::Load<frmAbout>();
   EXPECT_EQ(about.windowTitle(), "About");
@@ -136,7 +136,7 @@ TEST_F(Windows, AboutShowsItsCreditsOnEveryLoad) {
   EXPECT_NE(again.lblCredits->text(), "dfg");
 }
 
-TEST_F(Windows, AboutAndHelpStaySingle) {
+TEST_F(Form, AboutAndHelpStaySingle) {
   Click(Main().cmdAbout);
   Click(Main().cmdHelp);
   frmAbout* about = &Forms::Load<frmAbout>();
@@ -159,7 +159,7 @@ class ProbeForm : public FormWindow {
   ProbeForm() : FormWindow(ToolWindowFlags) {}
 };
 
-TEST_F(Windows, UnloadAllReachesEveryLoadedForm) {
+TEST_F(Form, UnloadAllReachesEveryLoadedForm) {
   QPointer<FormWindow> probe = &Forms::Show<ProbeForm>();
   QPointer<FormWindow> main = &Main();
   EXPECT_EQ(&Forms::Load<ProbeForm>(), probe.data());
@@ -170,7 +170,7 @@ TEST_F(Windows, UnloadAllReachesEveryLoadedForm) {
   EXPECT_FALSE(Forms::IsLoaded<frmMain>());
 }
 
-TEST_F(Windows, AboutLayout) {
+TEST_F(Form, AboutLayout) {
   frmAbout& a = Forms::Show<frmAbout>();
   const std::vector<std::tuple<QLabel*, QRect, const char*>> labels = {
       {a.picAbout, {0, 0, 305, 305}, ""},
@@ -205,7 +205,7 @@ TEST_F(Windows, AboutLayout) {
   }
 }
 
-TEST_F(Windows, HelpLayout) {
+TEST_F(Form, HelpLayout) {
   frmHelp& h = Forms::Show<frmHelp>();
   EXPECT_EQ(h.windowTitle(), "Help");
   EXPECT_EQ(h.size(), QSize(279, 148));
@@ -235,7 +235,7 @@ TEST_F(Windows, HelpLayout) {
 
 // What a screen reader hears: each control's role and a name that stays when its value changes,
 // and whether it also has a description of what it is for.
-TEST_F(Windows, EveryControlHasARoleAndAFixedName) {
+TEST_F(Form, EveryControlHasARoleAndAFixedName) {
   using A = QAccessible;
   frmMain& m = Main();
   m.comPrimary->setCurrentIndex(m.comPrimary->findText("UMP45"));

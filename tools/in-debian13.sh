@@ -3,7 +3,7 @@
 # Runs a command as root in a bare Debian 13 system made with Debian's own mmdebstrap, so that a
 # Debian 12 machine can build and test for today's stable release. On Debian 13 itself it runs the
 # command as it is.
-#   dist/in-debian13.sh [--bind DIR]... [--with PACKAGE,...] -- COMMAND [ARG]...
+#   tools/in-debian13.sh [--bind DIR]... [--with PACKAGE,...] -- COMMAND [ARG]...
 # Each DIR is bound at the same path inside. The system is made once, as a tarball in the cache,
 # and unpacked afresh for every run; the packages apt fetches there are kept in the cache too.
 # With --with, the system is made with those packages installed, once for each set of them.

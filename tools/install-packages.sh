@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs those of the named Debian packages that are not installed yet, as root or through sudo.
-#   dist/install-packages.sh PACKAGE...
+#   tools/install-packages.sh PACKAGE...
 set -euo pipefail
 
 missing=()
