@@ -3,7 +3,7 @@
 # The whole program for Windows, where Qt for Windows is already built on this machine (the cache
 # of dist/windows/cross-build.sh: $VEZUVAZOV_WIN_CACHE, by default ~/.cache/vezuvazov-windows):
 # the cross-build with its zip, setup program and relinking kit (which it relinks), made a second
-# time to the same SHA256SUMS, then dist/windows/check-under-wine.sh. Qt takes 20 minutes or more
+# time to the same SHA256SUMS, then tests/windows/check-under-wine.sh. Qt takes 20 minutes or more
 # to build: the test command never builds it, and where it is missing the stage says so in one
 # line and passes.
 
@@ -27,6 +27,6 @@ windows_stage() {
   [ "$(cat "$out/SHA256SUMS")" = "$first" ] \
     || { echo "FAIL: a second cross-build differs:"; cat "$out/SHA256SUMS"; return 1; }
   echo "== the second cross-build gave the same SHA256SUMS"
-  dist/windows/check-under-wine.sh "$out"
+  tests/windows/check-under-wine.sh "$out"
   echo "== Windows program built twice and checked under Wine: $((SECONDS - start)) s"
 }

@@ -27,7 +27,7 @@ double Contrast(QRgb one, QRgb other) {
   return (lighter + 0.05) / (darker + 0.05);
 }
 
-// As dist/windows/button-contrast.py measures screenshots: the face is the commonest colour
+// As tests/windows/button-contrast.py measures screenshots: the face is the commonest colour
 // inside the bevel, the text the median of the five pixels that stand out most from it.
 double CaptionContrast(QPushButton* button) {
   constexpr int Bevel = 3;

@@ -20,7 +20,7 @@
 # It needs the long Qt build of cross-build.sh: CI runs it where that build is cached
 # (tests/stages/45-windows.sh).
 #
-# Usage: dist/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
+# Usage: tests/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
 #   WINDOWS_BUILD_DIR  cross-build.sh's output (default build-windows/)
 #   LINUX_PROGRAM      the Linux program for the comparison (default build/app/vezuvazov)
 # Environment: VEZUVAZOV_SHOTS  a folder for screenshots of the windows under Wine (none if unset)
