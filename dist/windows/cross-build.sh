@@ -3,7 +3,7 @@
 # Builds vezuvazov.exe for 64-bit Windows with Debian's MinGW-w64 and a static Qt built here from
 # Debian 13's qt6-base source package, its patch series applied. The build runs on Debian 13: on
 # another system (Debian 12) the script runs itself again in a bare Debian 13 system
-# (tools/in-debian13.sh), with the checkout, the cache and the output folder bound in.
+# (tools/in-debian.sh), with the checkout, the cache and the output folder bound in.
 #
 #   dist/windows/cross-build.sh                the whole build
 #   dist/windows/cross-build.sh --qt-cached    only tells, by its exit status, whether Qt for
@@ -69,35 +69,10 @@ program_path_maps="-ffile-prefix-map=$repo=. -ffile-prefix-map=$out=. $qt_path_m
 
 step() { echo "== $(date +%H:%M:%S) $*"; }
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# A deb-src entry for every deb entry the machine already has: same address, suites and key.
-has_source_entries() {
-  grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/
-}
-
-add_source_entries() {
-  local list=/etc/apt/sources.list.d/vezuvazov-deb-src.sources one_line=/etc/apt/sources.list
-  step "adding deb-src entries beside the deb ones"
-  {
-    for f in /etc/apt/sources.list.d/*.sources; do
-      [ -e "$f" ] || continue
-      # Only the stanzas of plain deb entries, each copied whole with its type changed.
-      awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types: deb(\n|$)/ { sub(/Types: deb/, "Types: deb-src"); print }' "$f"
-    done
-  } | as_root tee "$list" >/dev/null
-  if [ -f "$one_line" ] && grep -q '^deb ' "$one_line"; then
-    sed -n 's/^deb /deb-src /p' "$one_line" | as_root tee /etc/apt/sources.list.d/vezuvazov-deb-src.list >/dev/null
-  fi
-  as_root apt-get update -qq
-}
-
 # Debian's source package, unpacked with its patch series applied, less the patches set aside.
 fetch_qt_source() {
   [ -f "$qt_source/.vezuvazov-unpacked" ] && return
-  has_source_entries || add_source_entries
+  apt-get update -qq
   step "fetching Debian's qt6-base $qt_source_version"
   rm -rf "$qt_dir/package" "$qt_source"
   mkdir -p "$qt_dir/package"
@@ -155,14 +130,11 @@ build_program() {
     rm -rf "$out/build"
   fi
   step "building the program and its core tests in $out/build"
-  cmake -S "$repo" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_C_FLAGS="$program_path_maps" -DCMAKE_CXX_FLAGS="$program_path_maps" \
-    -DVEZUVAZOV_QT_SOURCE="$qt_source_version" \
-    -DVEZUVAZOV_WERROR=ON -DVEZUVAZOV_BENCH=OFF -DVEZUVAZOV_GTEST_SOURCE=/usr/src/googletest
+  # The preset "windows" takes the folders and the path maps from the environment.
+  export VEZUVAZOV_WIN_OUT=$out VEZUVAZOV_QT_DIR=$qt_dir VEZUVAZOV_QT_SOURCE=$qt_source_version \
+    VEZUVAZOV_PATH_MAPS=$program_path_maps
+  (cd "$repo" && cmake --preset windows >/dev/null && cmake --build --preset windows --parallel "$jobs")
   echo "$SOURCE_DATE_EPOCH" >"$stamp"
-  cmake --build "$out/build" --parallel "$jobs"
 }
 
 project_version() {
@@ -341,10 +313,10 @@ export SOURCE_DATE_EPOCH
 mkdir -p "$cache" "$out"
 
 # Qt 6.8's build tools for the build machine, which a cross-build of Qt 6.8 needs, come with
-# Debian 13; an older system builds in a bare Debian 13 of its own.
-if [ "$(. /etc/os-release && echo "${VERSION_ID:-}")" != 13 ]; then
-  exec "$repo/tools/in-debian13.sh" --bind "$repo" --bind "$cache" --bind "$out" -- \
-    env VEZUVAZOV_WIN_CACHE="$cache" VEZUVAZOV_WIN_OUT="$out" JOBS="$jobs" \
+# Debian 13: the build runs there, in a Debian 13 system with these packages on another release.
+if [ "${VEZUVAZOV_IN_DEBIAN:-}" != 13 ]; then
+  exec "$repo/tools/in-debian.sh" 13 --with "${packages[*]}" --bind "$repo" --bind "$cache" \
+    --bind "$out" -- env VEZUVAZOV_WIN_CACHE="$cache" VEZUVAZOV_WIN_OUT="$out" JOBS="$jobs" \
     SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" "$here/cross-build.sh"
 fi
 # Run as root there, the files made belong to whoever owns the checkout, as they would outside.

@@ -100,6 +100,9 @@ int main(int argc, char* argv[]) {
   // As the program does: a file-size limit makes a write fail with a reason instead of a signal.
   PrepareScriptFileWrites();
   ::testing::InitGoogleTest(&argc, argv);
+  // Listing the tests, as CMake does to register them, runs none: it stays in this process, which
+  // may write the list where its caller asks (CMake 4 has it written into the root-owned build).
+  if (GTEST_FLAG_GET(list_tests)) return RunTests();
   if (geteuid() == 0) return RunAsRootChild();
   Writable().PermissionsBind = true;
   Writable().NoSmallDisk = Writable().NoExFatDisk = "mounting a disk needs root";
