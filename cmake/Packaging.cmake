@@ -25,6 +25,18 @@ if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
                       "the project is ${PROJECT_VERSION}: add an entry for it")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
+# The release's date, as the manual page and the AppStream metadata give it: the newest entry's,
+# from its trailer ("Mon, 07 Dec 2026 12:00:00 +0000"), as 2026-12-07.
+file(STRINGS ${PROJECT_SOURCE_DIR}/dist/debian/changelog newest_trailer REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT newest_trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) ")
+  message(FATAL_ERROR "dist/debian/changelog's newest entry has no date: ${newest_trailer}")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${CMAKE_MATCH_2} month)
+math(EXPR month "${month} + 101")  # 101 to 112: the month's two digits behind a 1
+string(SUBSTRING ${month} 1 2 month)
+set(VEZUVAZOV_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1})
+
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <random>
@@ -15,6 +16,7 @@
 #include "script/ScriptNameRules.h"
 #include "script/SelectionItems.h"
 #include "tests/CatalogueTable.h"
+#include "tests/console/BuyMenus.h"
 #include "tests/console/GameConsole.h"
 
 namespace {
@@ -126,6 +128,45 @@ INSTANTIATE_TEST_SUITE_P(MainWindowList, BindKeyInGame, ::testing::ValuesIn(Bind
                            return "Item" + std::to_string(item.index) + "_" +
                                   RowName(std::string(item.param));
                          });
+
+// README.md's table of what each item buys in Counter-Strike 1.6: the rows under its header, each
+// as its cells.
+std::vector<Texts> ReadmeBuyTable() {
+  std::ifstream readme(VEZUVAZOV_README);
+  std::string line;
+  while (std::getline(readme, line) &&
+         line != "| Item | As a Counter-Terrorist | As a Terrorist |") {
+  }
+  std::getline(readme, line);  // the rule under the header
+  std::vector<Texts> rows;
+  while (std::getline(readme, line) && line.starts_with("| ")) {
+    Texts cells;
+    for (std::size_t at = 2, bar; (bar = line.find(" |", at)) != std::string::npos; at = bar + 3)
+      cells.push_back(line.substr(at, bar - at));
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+std::string TableCell(const Texts& items) {
+  std::string cell = items.empty() ? "nothing" : items[0];
+  for (std::size_t i = 1; i < items.size(); ++i) cell += ", then " + items[i];
+  return cell;
+}
+
+// What the README tells players each item buys in Counter-Strike 1.6 is what its composed script
+// buys in the model's menus, for each team.
+TEST(BuyMenusInGame, ReadmeTableIsWhatEachItemBuys) {
+  std::vector<Texts> derived;
+  for (const CatalogueRow& row : CatalogueRows) {
+    ScriptSelection s = Selection("MyScript", "SHIFT");
+    Choose(s, row);
+    const Texts commands = ExecuteAndPress(s, "SHIFT").commands;
+    derived.push_back({row.Caption, TableCell(Bought(Team::CounterTerrorist, commands)),
+                       TableCell(Bought(Team::Terrorist, commands))});
+  }
+  EXPECT_EQ(ReadmeBuyTable(), derived);
+}
 
 // Draws selections as a player could make them in the main window, from a fixed seed so that every
 // run tries the same ones.
