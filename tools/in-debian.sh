@@ -5,7 +5,10 @@
 # runs the command as it is.
 #   tools/in-debian.sh RELEASE [--bind DIR]... [--with PACKAGE,...] -- COMMAND [ARG]...
 #   tools/in-debian.sh RELEASE --is-host    exit status 0 when this machine runs RELEASE
-# RELEASE is 12, 13 or forky. Each DIR is bound at the same path inside. The system is made once,
+#   tools/in-debian.sh RELEASE [--with PACKAGE,...] --system
+#                                           prints the system's folder, made if it is not there
+#                                           (on RELEASE too: piuparts starts from a copy of it)
+# RELEASE is 12, 13, forky, or host for the machine's own. Each DIR is bound at the same path inside. The system is made once,
 # with the packages of --with installed, for each set of them, and kept in the cache; each run
 # sees it through an overlay of its own, so that nothing a run changes reaches the next. The
 # packages apt fetches are kept in the cache too. What it says of making a system goes to the
@@ -19,37 +22,45 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-release=${1:-}
-case "$release" in
-  12) codename=bookworm ;;
-  13) codename=trixie ;;
-  forky) codename=forky ;;
-  *) echo "usage: $0 12|13|forky [--bind DIR]... [--with PACKAGE,...] -- COMMAND [ARG]..." >&2
-     exit 2 ;;
-esac
+# The releases by their numbers (or name, while in development) and their code names.
+releases=(12:bookworm 13:trixie forky:forky)
+release=${1:-} codename=""
+# "host" names the machine's own release, for --system.
+[ "$release" != host ] || release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+for pair in "${releases[@]}"; do
+  [ "$release" = "${pair%:*}" ] || [ "$release" = "${pair#*:}" ] &&
+    release=${pair%:*} codename=${pair#*:}
+done
+[ -n "$codename" ] || {
+  echo "usage: $0 12|13|forky|host [--bind DIR]... [--with PACKAGE,...] -- COMMAND [ARG]..." >&2
+  exit 2
+}
 shift
 if [ "${1:-}" = --is-host ]; then
   [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$codename" ]
   exit
 fi
-binds=() with=""
+binds=() with="" print_system=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --bind) binds+=("$(realpath "$2")"); shift 2 ;;
+    --system) print_system=1; shift; break ;;
     --with) with=$(tr ', ' '\n\n' <<<"$2" | grep . | LC_ALL=C sort -u | paste -sd, -); shift 2 ;;
     --) shift; break ;;
     *) break ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 $release [--bind DIR]... [--with PACKAGE,...] -- COMMAND" >&2; exit 2; }
+[ $# -gt 0 ] || [ -n "$print_system" ] ||
+  { echo "usage: $0 $release [--bind DIR]... [--with PACKAGE,...] -- COMMAND" >&2; exit 2; }
 
 export VEZUVAZOV_IN_DEBIAN=$release
-"$0" "$release" --is-host && exec "$@"
+[ -z "$print_system" ] && "$0" "$release" --is-host && exec "$@"
 if [ "$(id -u)" -ne 0 ]; then
-  again=()
+  again=(--with "$with")
   for dir in "${binds[@]}"; do again+=(--bind "$dir"); done
+  if [ -n "$print_system" ]; then again+=(--system); else again+=(-- "$@"); fi
   exec sudo VEZUVAZOV_DEBIAN_CACHE="${VEZUVAZOV_DEBIAN_CACHE:-$HOME/.cache/vezuvazov-debian}" \
-    "$0" "$release" "${again[@]}" --with "$with" -- "$@"
+    "$0" "$release" "${again[@]}"
 fi
 
 cache=${VEZUVAZOV_DEBIAN_CACHE:-$HOME/.cache/vezuvazov-debian}
@@ -119,4 +130,5 @@ run() {
   echo "== Debian $release is in development: its system's apt accepts a Release file past its" \
     "Valid-Until date" >&2
 [ -d "$system" ] || make_system
+[ -z "$print_system" ] || { echo "$system"; exit 0; }
 run "$@"

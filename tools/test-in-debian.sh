@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the everyday build and its tests (the workflow preset "dev"), then the named stages, on a
+# clone of this tree with its uncommitted changes, in a system of another Debian release made by
+# tools/in-debian.sh with every package they name. On that release itself it does nothing: the
+# test command has run there.
+#   tools/test-in-debian.sh RELEASE [STAGE]...
+# The clone and its build folders stay in build-debian-RELEASE/ for a look afterwards, the whole
+# output in build-debian-RELEASE/test.log, which is shown whole when anything fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+release=${1:?usage: $0 RELEASE [STAGE]...}
+shift
+if tools/in-debian.sh "$release" --is-host; then
+  echo "== this is Debian $release: the test command has run here, no other system is made"
+  exit 0
+fi
+
+work=$PWD/build-debian-$release log=$PWD/build-debian-$release/test.log
+rm -rf "$work"
+mkdir -p "$work"
+git clone -q "$PWD" "$work/vezuvazov"
+git ls-files -z --cached --others --exclude-standard |
+  tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$work/vezuvazov"
+packages=$(tools/install-packages.sh --list build.sh tests/CMakeLists.txt "$@")
+echo "== the build, its tests and ${*:-no stage} in a Debian $release system: the output in $log"
+# Each step says how long it took, as build.sh does.
+if ! tools/in-debian.sh "$release" --bind "$work" --with "${packages//$'\n'/,}" -- \
+  bash -c 'cd "$1" && shift && SECONDS=0 && cmake --workflow --preset dev &&
+    echo "== build and tests: $SECONDS s" && for stage; do
+      started=$SECONDS && bash "$stage" && echo "== $stage: $((SECONDS - started)) s"; done' \
+  bash "$work/vezuvazov" "$@" >"$log" 2>&1; then
+  cat "$log"
+  echo "FAIL: the test command failed on Debian $release (its output above, kept in $log)"
+  exit 1
+fi
+grep -E '^== |tests passed|^Total Test time' "$log" | sed 's/^/   /'
