@@ -122,8 +122,8 @@ build_qt() {
 }
 
 build_program() {
-  # What the build stamps with the commit's time (the resources' times, the link's) bears the
-  # time of the commit it was built for: a build folder of another commit starts afresh.
+  # What the build stamps with the commit's time (the link's) bears the time of the commit it
+  # was built for: a build folder of another commit starts afresh.
   local stamp=$out/build/source-date-epoch
   if [ -d "$out/build" ] && [ "$(cat "$stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
     step "$out/build was built for another commit: building afresh"
@@ -303,8 +303,7 @@ case "${1:-}" in
   *) echo "usage: $0 [--qt-cached]" >&2; exit 2 ;;
 esac
 
-# rcc stamps it on the resources, the linker and strip into the .exe's headers; zip gets it from
-# the files' times.
+# The linker and strip stamp it into the .exe's headers; zip gets it from the files' times.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git -C "$repo" log -1 --format=%ct) \
     || { echo "not a git checkout: set SOURCE_DATE_EPOCH to the release's time" >&2; exit 1; }

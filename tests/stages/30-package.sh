@@ -4,8 +4,8 @@
 # program alone, warnings as errors), and checked: its files, its declared dependencies, the
 # hardening of its binary (hardening-check) and lintian. It is built as a reproducible release is,
 # with the last commit's time as SOURCE_DATE_EPOCH, and made twice: the second time with the
-# pictures' files a day older, as in another clone, compiled in again (rcc stamps them with their
-# files' times, or with SOURCE_DATE_EPOCH), and with the program linked again and its file an hour
+# pictures' files a day older, as in another clone, compiled in again (rcc's second format would
+# stamp them with their files' times), and with the program linked again and its file an hour
 # younger. The two must be the same bytes, as the SHA256SUMS beside them says.
 # Packages: dpkg-dev file lintian devscripts
 set -euo pipefail
