@@ -91,7 +91,10 @@ make_system() {
   mv "$part" "$system"
 }
 
-# Runs the command in an overlay of the system. Inside new namespaces: the mounts below are seen by
+# Runs the command in an overlay of the system. Files on an overlay have handles (nfs_export) only
+# with its index: fanotify then watches them, as the monkey watches its program. /tmp is on the
+# overlay too, not on a disk in memory of its own, whose files fanotify names wrongly beside
+# others. Inside new namespaces: the mounts below are seen by
 # this command alone, and when its first process ends the kernel ends every other one and the
 # mounts go with the namespace; that process ends with unshare, however unshare ends.
 run() {
@@ -101,12 +104,12 @@ run() {
   unshare --mount --pid --fork --kill-child --propagation private -- bash -euo pipefail -c '
     system=$1 run=$2 cache=$3; shift 3
     root=$run/root
-    mount -t overlay overlay -o "lowerdir=$system,upperdir=$run/upper,workdir=$run/work" "$root"
+    mount -t overlay overlay \
+      -o "lowerdir=$system,upperdir=$run/upper,workdir=$run/work,index=on,nfs_export=on" "$root"
     mount -t proc proc "$root/proc"
     mount -t sysfs sys "$root/sys"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
-    mount -t tmpfs tmp "$root/tmp" && chmod 1777 "$root/tmp"
     mount --bind "$cache/archives" "$root/var/cache/apt/archives"
     cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
     while [ "$1" != -- ]; do
