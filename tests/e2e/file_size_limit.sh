@@ -14,10 +14,7 @@ start_and_create
 create_script "$MAIN2" "$MAIN1"
 MAIN3=$MAIN
 replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
-click "$SAVE" "$OK_BUTTON"
-ANSWER=$(wait_any_title "$NOT_SAVED_BOX" "$FINISHED_BOX")
-[[ "$ANSWER" == "$NOT_SAVED_BOX" ]] || fail "a file past the size limit was reported as saved"
-answer_box "$NOT_SAVED_BOX"
+save_gives "$SAVE" "$NOT_SAVED_BOX" "a file past the size limit was reported as saved"
 app_alive || fail "the program ended after the failed save"
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed save"
 expect_files "$GAME"

@@ -367,6 +367,17 @@ save_into() {
   answer_box "$FINISHED_BOX"
 }
 
+# Presses OK in the save window $1 and answers the box that follows, which must be the box titled
+# $2 ("Finished" or "Not Saved"); fails with the message $3 if it is the other one.
+save_gives() {
+  local answer
+  focus "$1"
+  click "$1" "$OK_BUTTON"
+  answer=$(wait_any_title "$FINISHED_BOX" "$NOT_SAVED_BOX")
+  [[ "$answer" == "$2" ]] || fail "$3"
+  answer_box "$2"
+}
+
 # Presses "Exit" in the main window $1: the program ends with exit code 0.
 exit_program() {
   focus "$1"
