@@ -20,7 +20,7 @@ expect_main_window() {
   state=$(xprop -id "$wid" _NET_WM_STATE)
   [[ "$state" == *_NET_WM_STATE_SKIP_TASKBAR* && "$state" == *_NET_WM_STATE_SKIP_PAGER* ]] \
     || fail "main window $wid is in the task bar or the pager: $state"
-  locate "$wid" "$MAIN_TITLE"
+  locate "$wid" "$MAIN_TITLE" || fail "AT-SPI shows no size of main window $wid"
   IFS=, read -r _ _ w h <<<"$AT_RECT"
   window_geometry "$wid"
   read -r screen_w screen_h < <(xdotool getdisplaygeometry)

@@ -231,7 +231,7 @@ MAIN1=$(wait_window "$MAIN_TITLE")
 log "main window $MAIN1"
 # The main window has no frame: its X window is its client area, as large as the Linux program's.
 window_geometry "$MAIN1"
-locate "$MAIN1" "$MAIN_TITLE"
+locate "$MAIN1" "$MAIN_TITLE" || fail "the Linux program's main window was not seen"
 IFS=, read -r _ _ w h <<<"$AT_RECT"
 [[ "${WIDTH}x$HEIGHT" == "${w}x$h" ]] || fail "main window is ${WIDTH}x$HEIGHT, expected ${w}x$h"
 # Wine shows the tool-window style to X as the skip-taskbar state.
