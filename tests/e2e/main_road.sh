@@ -47,7 +47,8 @@ expect_files "$GAME"
 replace_text "$SAVE1" "$DIRECTORY_BOX" "$GAME"
 click "$SAVE1" "$OK_BUTTON"
 FINISHED=$(wait_window "$FINISHED_BOX")
-is_visible "$SAVE_TITLE" "$SAVE1" && fail "the save window is still open beside the Finished box"
+is_visible "$SAVE_TITLE" "$SAVE1" \
+  && fail "the save window is still open beside the $FINISHED_BOX box"
 expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
 expect_files "$GAME" cstrike/MyScript.cfg
 focus "$FINISHED"

@@ -26,14 +26,15 @@ replace_text "$SAVE" "$DIRECTORY_BOX" "$WRONG"
 click "$SAVE" "$OK_BUTTON"
 BOX=$(wait_window "$NOT_SAVED_BOX")
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed save"
-[[ -z "$(visible_windows "$FINISHED_BOX")" ]] || fail "a Finished box appeared on a failed save"
+[[ -z "$(visible_windows "$FINISHED_BOX")" ]] \
+  || fail "a $FINISHED_BOX box appeared on a failed save"
 expect_files "$WRONG"
 expect_files "$GAME"
 focus "$BOX"
 xdotool key Return
 wait_gone "$NOT_SAVED_BOX" "$BOX"
 log "box \"$NOT_SAVED_BOX\" answered"
-is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed after the Not Saved box"
+is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed after the $NOT_SAVED_BOX box"
 expect_no_box
 
 # ---- Correct the kept text: remove the trailing "/hl", then OK again, and again.
