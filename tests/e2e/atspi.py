@@ -18,7 +18,7 @@ def window(title):
         for win in app or []:
             if win and win.name == title and win.getState().contains(pyatspi.STATE_SHOWING):
                 return win
-    return sys.exit(1)
+    sys.exit(1)
 
 
 def controls(parent):
