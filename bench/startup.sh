@@ -8,9 +8,16 @@
 # machine weighs on all alike. Where valgrind is installed, callgrind then counts each one's
 # instructions to its first paint, all threads together: a figure that load does not move.
 #   bench/startup.sh [BUILD_DIR [RUNS]]     (defaults: build, 21)
-# Needs Xvfb and a build with the bench targets (bare_window, content_floor, first_paint) and
+# Needs xvfb and a build with the bench targets (bare_window, content_floor, first_paint) and
 # vezuvazov.
 set -euo pipefail
+
+# The figures are taken on an X server of their own, with a black root: the timer waits for the
+# first pixel that is not black. -noreset: else the server resets whenever its last client leaves.
+screen=1280x1024x24
+if [[ -z "${STARTUP_XVFB:-}" ]]; then
+  STARTUP_XVFB=1 exec xvfb-run -a -s "-screen 0 $screen -br -nolisten tcp -noreset" "$0" "$@"
+fi
 
 build=${1:-build}
 runs=${2:-21}
@@ -27,27 +34,12 @@ timer=$build/bench/first_paint
 for f in "$program" "$bare" "$floor" "$timer"; do
   [[ -x "$f" ]] || { echo "startup.sh: $f not built (cmake --build $build)" >&2; exit 2; }
 done
-command -v Xvfb >/dev/null || { echo "startup.sh: Xvfb is not installed" >&2; exit 2; }
 ((runs >= min_runs)) || echo "startup.sh: fewer than $min_runs runs: the medians are rough" >&2
 
 work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The end-to-end tests' X server, with a black root: the timer waits for the first pixel that is
-# not black. Its log line goes to stderr, away from the figures.
-# shellcheck source=tests/e2e/lib.sh
-source "$(dirname "$0")/../tests/e2e/lib.sh"
-E2E_WORK=$work
-start_xvfb -br >&2
-xvfb_pid=$E2E_XVFB_PID
+trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 mkdir -p "$work/out"
-chmod 700 "$work"
 load=$(cut -d ' ' -f 1-3 /proc/loadavg)
 
 measure() {  # NAME PROGRAM
@@ -75,7 +67,8 @@ instructions() {  # NAME PROGRAM
   for _ in $(seq 600); do compgen -G "$out/cg.*.1" >/dev/null && break; sleep 0.1; done
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null || true
-  echo "instructions=$(sed -n 's/^totals: //p' "$out"/cg.*.1 2>/dev/null | head -n 1)" >>"$work/out/$1"
+  echo "instructions=$(sed -n 's/^totals: //p' "$out"/cg.*.1 2>/dev/null | head -n 1)" \
+    >>"$work/out/$1"
 }
 
 median() {  # FILE FIELD
@@ -87,7 +80,7 @@ cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 # Debian 13 names the package libqt6core6t64.
 qt=$(dpkg-query -W -f='${Version}\n' 'libqt6core6*' 2>/dev/null | grep -m 1 .)
 
-echo "Machine: ${cpu:-unknown CPU}, $(nproc) cores; Qt ${qt:-unknown}; Xvfb 1280x1024x24"
+echo "Machine: ${cpu:-unknown CPU}, $(nproc) cores; Qt ${qt:-unknown}; Xvfb $screen"
 echo "Medians of $runs interleaved runs; load average before them: $load"
 echo
 echo "| | bare Qt window | content floor | vezuvazov | / floor | / bare | targets |"

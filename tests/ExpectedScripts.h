@@ -35,3 +35,6 @@ inline const std::string StartScript =
     Preamble + MainAlias +
     "\r\n"
     "bind Bind To Key: MyScript";
+
+// A script file as the save writes it: the scripts of the session, then CR LF CR LF.
+inline std::string SavedFile(const std::string& scripts) { return scripts + "\r\n\r\n"; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <functional>
 
 class QWidget;
@@ -13,6 +14,20 @@ class QWidget;
 // elsewhere (a window the box's raiser has just closed, a box to correct), otherwise to the control
 // that has the focus now.
 void ShowMessageBox(const QString& text, const QString& title, QWidget* returnTo = nullptr);
+
+// The title of every box the program shows. The end-to-end tests know the boxes by them (they read
+// All through tests/e2e/ProgramFacts.cpp), and the widget tests fail on a box whose title is not in
+// All.
+namespace BoxTitle {
+inline constexpr const char* Finished = "Finished";
+inline constexpr const char* NotSaved = "Not Saved";
+inline constexpr const char* InvalidCharacter = "Invalid Character";
+inline constexpr const char* InvalidInformation = "Invalid Information";
+inline constexpr const char* InvalidScriptName = "Invalid Script Name";
+inline constexpr const char* TextTooLong = "Text Too Long";
+inline constexpr std::array All{Finished,           NotSaved,          InvalidCharacter,
+                                InvalidInformation, InvalidScriptName, TextTooLong};
+}  // namespace BoxTitle
 
 // Takes the place of the real modal box until reset with an empty function, so that a test can see
 // each message and answer it at once. Returns the hook it replaces.

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr const char* TooLongTitle = "Text Too Long";
 constexpr const char* LongLineText =
     "A Line Of This Text Is Longer Than The Game Can Use:\r\nIts Console Takes No More Than %1 "
     "Characters On A Line.\r\nNothing Was Added.";
@@ -55,7 +54,7 @@ class GuardedTextBox : public QPlainTextEdit {
     if (isReadOnly() || !canInsertFromMimeData(source)) return;
     const QString text = source->text();
     if (TooMuch(text)) {
-      ShowMessageBox(QString(LongTextText).arg(MostBoxText), TooLongTitle, this);
+      ShowMessageBox(QString(LongTextText).arg(MostBoxText), BoxTitle::TextTooLong, this);
     } else if (TooLongALine(text)) {
       RefuseLongLine(this);
     } else {
@@ -92,5 +91,5 @@ QPlainTextEdit* TextBox(QWidget* parent, TwipRect twips, const Accessible& said)
 }
 
 void RefuseLongLine(QWidget* box) {
-  ShowMessageBox(QString(LongLineText).arg(LongestConsoleLine), TooLongTitle, box);
+  ShowMessageBox(QString(LongLineText).arg(LongestConsoleLine), BoxTitle::TextTooLong, box);
 }

@@ -58,9 +58,7 @@ constexpr Accessible AdvertiseSaid{
     "Said to everyone in the chat, once, when the game runs the script, if Advertise is ticked."};
 
 constexpr const char* EmptyNameText = "You Did Not Enter A Script Name.\r\nPlease Do So.";
-constexpr const char* EmptyNameTitle = "Invalid Information";
 // A name the game cannot run is refused before anything is composed.
-constexpr const char* RefusedNameTitle = "Invalid Script Name";
 constexpr const char* TooLongNameText =
     "Your Script Name Is Too Long For The Game.\r\nPlease Use No More Than %1 Characters.";
 constexpr const char* TakenNameText =
@@ -69,7 +67,6 @@ constexpr const char* TakenNameText =
 constexpr const char* InvalidCharacterText =
     "Invalid Character:\r\nSpaces and characters other than numbers, letters, period, and hyphen "
     "are not allowed";
-constexpr const char* InvalidCharacterTitle = "Invalid Character";
 
 // The lists are fixed: nothing the player types is ever added to them.
 template <std::size_t N>
@@ -108,7 +105,7 @@ void frmMain::BuildControls() {
   txtScriptName = NameBox(
       this, StartScriptName, {120, 1200, 4575, 285}, ScriptNameSaid,
       [this](int& KeyAscii) { txtScriptName_KeyPress(KeyAscii); },
-      [] { ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle); });
+      [] { ShowMessageBox(InvalidCharacterText, BoxTitle::InvalidCharacter); });
   cmdCreate = Button(this, "Create Script", {4800, 1200, 2295, 255});
 
   fraBuy = Frame(this, "Guns", {120, 1560, 2535, 1455});
@@ -197,17 +194,18 @@ namespace {
 bool RefuseName(QLineEdit* box) {
   const std::string name = ToUtf8(box->text());
   if (!HoldsOnlyScriptNameCharacters(name)) {
-    ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle, box);
+    ShowMessageBox(InvalidCharacterText, BoxTitle::InvalidCharacter, box);
     return true;
   }
   switch (FindScriptNameFault(name)) {
     case ScriptNameFault::None:
       return false;
     case ScriptNameFault::TooLong:
-      ShowMessageBox(QString(TooLongNameText).arg(AliasNameLimit - 1), RefusedNameTitle, box);
+      ShowMessageBox(QString(TooLongNameText).arg(AliasNameLimit - 1), BoxTitle::InvalidScriptName,
+                     box);
       return true;
     case ScriptNameFault::Taken:
-      ShowMessageBox(TakenNameText, RefusedNameTitle, box);
+      ShowMessageBox(TakenNameText, BoxTitle::InvalidScriptName, box);
       return true;
   }
   return false;
@@ -218,7 +216,7 @@ bool RefuseName(QLineEdit* box) {
 void frmMain::cmdCreate_Click() {
   // Nothing is composed, saved or reset: the player corrects the name in place.
   if (RefuseName(txtScriptName)) return;
-  if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, EmptyNameTitle);
+  if (txtScriptName->text().isEmpty()) ShowMessageBox(EmptyNameText, BoxTitle::InvalidInformation);
   frmCode& code = Forms::Load<frmCode>();
   const ScriptSelection selection = Selection();
   code.ExtendText([&](std::string text) { return ComposeScript(std::move(text), selection); });
@@ -231,7 +229,7 @@ void frmMain::cmdCreate_Click() {
 
 void frmMain::txtScriptName_KeyPress(int& KeyAscii) {
   if (FilterScriptNameKey(KeyAscii)) return;
-  ShowMessageBox(InvalidCharacterText, InvalidCharacterTitle);
+  ShowMessageBox(InvalidCharacterText, BoxTitle::InvalidCharacter);
   KeyAscii = 0;
 }
 

@@ -26,10 +26,8 @@ constexpr Accessible DirectorySaid{
 
 constexpr const char* FinishedText =
     "Your Command Menu Has Been Created.\r\nPlease Visit Didadura for more Programs Like These at ";
-constexpr const char* FinishedTitle = "Finished";
 constexpr const char* SaveFailedText = "Your Command Menu Could Not Be Saved To:\r\n";
 constexpr const char* SaveFailedAdvice = "\r\nCheck The Directory And Press OK Again.";
-constexpr const char* SaveFailedTitle = "Not Saved";
 
 }  // namespace
 
@@ -57,11 +55,11 @@ void frmSave::cmdOK_Click() {
   if (!reason) reason = WriteScriptFile(path, text);
   if (reason) {
     // Nothing was written; the window stays open with the typed directory to correct.
-    ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, SaveFailedTitle,
+    ShowMessageBox(SaveFailedText + path + "\r\n" + *reason + SaveFailedAdvice, BoxTitle::NotSaved,
                    txtDirectory);
     return;
   }
   Forms::Unload<frmSave>();
   // This window is gone: the player goes on in the main window.
-  ShowMessageBox(FinishedText + FromUtf8(SiteAddress), FinishedTitle, &Forms::Load<frmMain>());
+  ShowMessageBox(FinishedText + FromUtf8(SiteAddress), BoxTitle::Finished, &Forms::Load<frmMain>());
 }

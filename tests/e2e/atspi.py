@@ -1,43 +1,24 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """The program's windows and controls as the accessibility bus (AT-SPI) shows them to a screen
-reader: found by title, role and name. atspi_road.py drives the program with them; run as a
-command, this tells the end-to-end tests where the controls of a window are, so that they click
-them where the program lays them out:
-  atspi.py TITLE   one line "NAME=X,Y,WIDTH,HEIGHT" for the shown window of that title and for
-                   each of its named controls, in the window's pixels"""
+reader: a window by its title, a control by its name. Exits with 1, saying nothing, while the shown
+window of that title or the control is not there: the end-to-end tests wait with wait_until.
+  atspi.py TITLE             one line "ROLE NAME=X,Y,WIDTH,HEIGHT" for the window and for each of
+                             its named controls: ROLE as pyatspi names it (ROLE_PUSH_BUTTON, ...),
+                             the place in the window's pixels
+  atspi.py TITLE NAME press  does the control's action, as a switch user presses it
+  atspi.py TITLE NAME set TEXT  sets the text of the control's edit field (a combo box's)"""
 import sys
-import time
 
 import pyatspi
 
-TIMEOUT = 10  # seconds to wait for anything
-
-
-def wait_for(what, find):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.05)
-    sys.exit(f"not within {TIMEOUT}s: {what}")
-
 
 def window(title):
-    def find():
-        for app in pyatspi.Registry.getDesktop(0):
-            for win in app or []:
-                if win and win.name == title and win.getState().contains(pyatspi.STATE_SHOWING):
-                    return win
-        return None
-    return wait_for(f'window "{title}"', find)
-
-
-def control(win, role, name):
-    """By the role's constant: its name differs between AT-SPI versions ("push button", "button")."""
-    return wait_for(f'{role} "{name}" in "{win.name}"', lambda: pyatspi.findDescendant(
-        win, lambda c: c and c.getRole() == role and c.name == name))
+    for app in pyatspi.Registry.getDesktop(0):
+        for win in app or []:
+            if win and win.name == title and win.getState().contains(pyatspi.STATE_SHOWING):
+                return win
+    sys.exit(1)
 
 
 def controls(parent):
@@ -54,11 +35,22 @@ def extents(accessible):
     return accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 
 
-if __name__ == "__main__":
-    # Measured from the window's own corner on the screen: Qt's bridge answers a question in the
-    # window's coordinates in the screen's.
-    win = window(sys.argv[1])
-    corner = extents(win)
-    for named in (win, *controls(win)):
-        box = extents(named)
-        print(f"{named.name}={box.x - corner.x},{box.y - corner.y},{box.width},{box.height}")
+def main(title, name=None, action=None, text=None):
+    win = window(title)
+    if name is None:
+        # Measured from the window's own corner on the screen: Qt's bridge answers a question in
+        # the window's coordinates in the screen's.
+        corner = extents(win)
+        for named in (win, *controls(win)):
+            box = extents(named)
+            print(f"{pyatspi.Role(named.getRole())} {named.name}="
+                  f"{box.x - corner.x},{box.y - corner.y},{box.width},{box.height}")
+        return
+    control = next((c for c in controls(win) if c.name == name), None) or sys.exit(1)
+    if action == "press":
+        control.queryAction().doAction(0)
+    else:
+        control.getChildAtIndex(1).queryEditableText().setTextContents(text)
+
+
+main(*sys.argv[1:])

@@ -3,7 +3,6 @@
 # "Exit" while the save window is open: the program ends at once with exit code 0 and writes no
 # file, although the save window's directory box points at a game directory with a cstrike folder
 # (a wrongful write would land there).
-# Usage: exit_unsaved.sh PATH_TO_PROGRAM
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -21,5 +20,6 @@ if ! wait_app_end; then
 fi
 expect_exit_code 0
 expect_files "$GAME"
-[[ -z "$(find "$E2E_WORK" -name '*.cfg')" ]] || fail "a .cfg file was written: $(find "$E2E_WORK" -name '*.cfg')"
+written=$(find "$E2E_WORK" -name '*.cfg')
+[[ -z "$written" ]] || fail "a .cfg file was written: $written"
 e2e_pass

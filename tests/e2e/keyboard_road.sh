@@ -7,15 +7,14 @@
 #   "Invalid Character", into the directory box after "Not Saved", to the main window after
 #   "Finished";
 #   after "Create Script" the save window is on top and active, its directory box taking the keys.
-# Usage: keyboard_road.sh PATH_TO_PROGRAM
 export E2E_WM=openbox
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 # The centre of a window's inner area in screen pixels, doubled to stay a whole number.
 centre2() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-    /^  Width:/ { w = $NF } /^  Height:/ { h = $NF } END { print 2 * x + w, 2 * y + h }'
+  window_geometry "$1"
+  echo $((2 * X + WIDTH)) $((2 * Y + HEIGHT))
 }
 
 # Checks that the box with this title belongs to the owner window and stands over it, waits until
@@ -40,7 +39,7 @@ MAIN1=$(wait_window "$MAIN_TITLE")
 wait_focus "$MAIN1"
 click "$MAIN1" "$NAME_BOX"
 xdotool key End space
-answer_owned_box 'Invalid Character' "$MAIN1"
+answer_owned_box "$INVALID_CHARACTER_BOX" "$MAIN1"
 # Back in the name box, then Shift+Tab twice to "Create Script".
 xdotool type X
 xdotool key shift+Tab shift+Tab space
@@ -54,11 +53,12 @@ wait_focus "$SAVE"
 xdotool key ctrl+a
 xdotool type --delay 5 "$GAME/hl"
 xdotool key Tab space
-answer_owned_box 'Not Saved' "$SAVE"
+answer_owned_box "$NOT_SAVED_BOX" "$SAVE"
 xdotool key End BackSpace BackSpace BackSpace Tab space
-answer_owned_box Finished "$MAIN2"
+answer_owned_box "$FINISHED_BOX" "$MAIN2"
 wait_focus "$MAIN2"
-grep -q 'echo MyScriptX Activated' "$GAME/cstrike/MyScript.cfg" || fail "MyScript.cfg lacks the typed X"
+grep -q 'echo MyScriptX Activated' "$GAME/cstrike/MyScript.cfg" \
+  || fail "MyScript.cfg lacks the typed X"
 
 # From the title picture, Shift+Tab wraps round to "Exit".
 xdotool key shift+Tab space

@@ -1,16 +1,18 @@
 # SPDX-License-Identifier: MIT
-# Shared helpers of the end-to-end tests: sourced by each test script (and by bench/startup.sh, for
-# its X server), never run on its own.
+# The end-to-end tests' session and helpers: sourced by each test script of tests/e2e and by
+# tests/windows/check-under-wine.sh, never run on its own.
 #
-# Each test starts its own X server (Xvfb, 1280x1024, no window manager), starts the real program
-# in it and drives it with xdotool as a player would: clicks on its controls, found where the program
-# tells screen readers they are (AT-SPI, on a session bus of the test's own), and typed keys.
-# With E2E_WM=openbox the server gets a real window manager, as on a desktop: it frames, places and
-# stacks the windows and decides where the focus goes. With E2E_WM=weston a headless Weston takes
-# the X server's place, and the program runs on Wayland.
-# Everything started here is stopped by its process id when the test ends, however it ends.
+# A test runs on a session bus of its own (CTest starts it under dbus-run-session), starts its own
+# X server (Xvfb, no window manager), starts the real program in it and drives it with xdotool as
+# a player would: clicks on its controls, found where the program tells screen readers they are
+# (AT-SPI, through atspi.py), and typed keys. With E2E_WM=openbox the server gets a real window
+# manager, as on a desktop: it frames, places and stacks the windows and decides where the focus
+# goes. With E2E_WM=weston a headless Weston takes the X server's place, and the program runs on
+# Wayland. The titles and names the tests look for, and the scripts they expect, are printed by
+# program_facts (ProgramFacts.cpp, named by E2E_FACTS) from the program's own code.
+# What a test starts is stopped when it ends; CTest's time-out ends a test with all it started.
 
-# shellcheck disable=SC2034  # names set here are used by the test scripts that source this file
+# shellcheck shell=bash disable=SC2034  # names set here are used by the scripts that source it
 
 set -euo pipefail
 
@@ -19,34 +21,17 @@ E2E_POLL=0.02         # seconds between two looks
 
 E2E_NAME=$(basename "$0" .sh)
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-E2E_ARGS=("$@")       # the test's own arguments, for its run again on a session bus
-E2E_START=$(date +%s%N)
+E2E_START=${EPOCHREALTIME/[.,]/}  # in microseconds
 E2E_WORK=""
-E2E_XVFB_PID=""
+E2E_SERVER_PID=""     # Xvfb's or Weston's
 E2E_WM_PID=""
 E2E_APP_PID=""
-E2E_WATCHDOG_PID=""
 E2E_OTHER_PIDS=()     # whatever else a test starts that must stop with it
 E2E_FAILED=1
 
-# Window titles.
-MAIN_TITLE='Vezuvazov v1.0'
-SAVE_TITLE='Cstrike Direcotry'
-
-# The controls the tests use, by the names screen readers know them by.
-NAME_BOX='Your Script Name'
-CREATE_BUTTON='Create Script'
-EXIT_BUTTON=Exit
-ADVERTISE_BOX='Advertise Text'
-DIRECTORY_BOX='Your Half-Life Directory'
-OK_BUTTON=OK
-
-log() { printf '[%s %6.2fs] %s\n' "$E2E_NAME" "$(elapsed)" "$*"; }
-
-elapsed() {
-  local now
-  now=$(date +%s%N)
-  awk -v a="$E2E_START" -v b="$now" 'BEGIN { printf "%.2f", (b - a) / 1e9 }'
+log() {
+  local us=$((${EPOCHREALTIME/[.,]/} - E2E_START))
+  printf '[%s %3d.%02ds] %s\n' "$E2E_NAME" $((us / 1000000)) $((us / 10000 % 100)) "$*"
 }
 
 fail() {
@@ -58,48 +43,39 @@ e2e_cleanup() {
   local rc=$?
   trap - EXIT INT TERM HUP
   set +e
-  if [[ -n "$E2E_APP_PID" ]] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
-    kill "$E2E_APP_PID" 2>/dev/null
-    wait "$E2E_APP_PID" 2>/dev/null
-  fi
   local pid
-  for pid in "${E2E_OTHER_PIDS[@]}" "$E2E_WM_PID" "$E2E_XVFB_PID" "$E2E_WATCHDOG_PID"; do
+  for pid in "$E2E_APP_PID" "${E2E_OTHER_PIDS[@]}" "$E2E_WM_PID" "$E2E_SERVER_PID"; do
     [[ -n "$pid" ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
   done
   if [[ $rc -ne 0 || $E2E_FAILED -ne 0 ]]; then
     [[ $rc -eq 0 ]] && rc=1
-    if [[ -n "$E2E_WORK" && -s "$E2E_WORK/app.log" ]]; then
-      echo "---- program output ----" >&2
-      cat "$E2E_WORK/app.log" >&2
-    fi
-    if [[ -n "$E2E_WORK" && -s "$E2E_WORK/server.log" ]]; then
-      echo "---- display server output ----" >&2
-      cat "$E2E_WORK/server.log" >&2
-    fi
+    # The program's output and the display server's.
+    [[ -z "$E2E_WORK" ]] || (cd "$E2E_WORK" && tail -n +1 app.log server.log 2>/dev/null) >&2
   fi
   [[ -n "$E2E_WORK" ]] && rm -rf "$E2E_WORK"
   exit "$rc"
 }
 
-# Checks the tools and the program, makes the work directory and starts the X server.
-# Missing tools fail the test: the CI machine installs them.
+# Checks the program, the tools and the session bus, reads the program's facts, makes the work
+# directory and starts the display server.
 e2e_begin() {
-  [[ $# -ge 1 ]] || fail "usage: $0 PATH_TO_PROGRAM"
+  [[ $# -ge 1 ]] || fail "usage: dbus-run-session -- $0 PATH_TO_PROGRAM"
   APP=$1
   [[ -x "$APP" ]] || fail "program not found or not executable: $APP"
-  local tool
-  if [[ "${E2E_WM:-}" != weston ]]; then
-    for tool in Xvfb xdotool xprop xwininfo xclip timeout; do
-      command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install xvfb xdotool x11-utils xclip)"
-    done
-  fi
-  in_session_bus
+  local tool tools=(timeout dbus-update-activation-environment Xvfb xdotool xprop xwininfo xclip)
+  [[ "${E2E_WM:-}" != weston ]] || tools=(timeout dbus-update-activation-environment weston-debug)
+  for tool in "${tools[@]}" ${E2E_WM:+"$E2E_WM"}; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (./build.sh test installs it)"
+  done
+  [[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no session bus: run it under dbus-run-session"
   trap e2e_cleanup EXIT
   trap 'exit 130' INT
   trap 'exit 143' TERM
   trap 'exit 129' HUP
   E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e.XXXXXX")
-  mkdir -m 700 "$E2E_WORK/runtime"
+  export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  read_program_facts
   GAME=$E2E_WORK/game  # a game directory to save into
   mkdir -p "$GAME/cstrike"
   case "${E2E_WM:-}" in
@@ -107,14 +83,10 @@ e2e_begin() {
     openbox) start_xvfb && start_openbox ;;
     *) start_xvfb ;;
   esac
-  # Should this shell be killed outright (e.g. by a test time-out), stop what it started.
-  (
-    while kill -0 $$ 2>/dev/null; do sleep 1; done
-    # The program loses its display with the server and ends too.
-    kill "$E2E_XVFB_PID" 2>/dev/null
-    rm -rf "$E2E_WORK"
-  ) </dev/null >/dev/null 2>&1 &
-  E2E_WATCHDOG_PID=$!
+  # The session bus starts the AT-SPI bus when first asked for it: on this display, with its socket
+  # in this test's runtime folder (the home folder's would be shared with the tests beside it).
+  dbus-update-activation-environment XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+    ${DISPLAY:+DISPLAY="$DISPLAY"}
 }
 
 e2e_pass() {
@@ -122,43 +94,48 @@ e2e_pass() {
   log "PASS"
 }
 
-# Starts Xvfb on the first free display from :90 to :120, with any further options given;
-# -displayfd tells when it is ready. -noreset: without it the server resets whenever its last
-# client leaves, and each start pays it.
-# shellcheck disable=SC2120  # the e2e tests pass no options; bench/startup.sh does
-start_xvfb() {
-  local n fdfile deadline
-  for n in $(seq 90 120); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    fdfile="$E2E_WORK/displayfd.$n"
-    : >"$fdfile"
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" -displayfd 3 \
-      3>"$fdfile" </dev/null >"$E2E_WORK/server.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    deadline=$((SECONDS + E2E_TIMEOUT))
-    while [[ ! -s "$fdfile" ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null && ((SECONDS < deadline)); do
-      sleep "$E2E_POLL"
-    done
-    if [[ -s "$fdfile" ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$n"
-      log "Xvfb ready on $DISPLAY"
-      return 0
+# Sets the names program_facts prints to what the program shows (MAIN_TITLE, NAME_BOX, ...); sets
+# BOX_TITLES to the title of every box it shows.
+read_program_facts() {
+  local facts key value
+  facts=$("${E2E_FACTS:-}" 2>"$E2E_WORK/facts.log") \
+    || fail "program_facts (E2E_FACTS=${E2E_FACTS:-}) did not run: $(cat "$E2E_WORK/facts.log")"
+  BOX_TITLES=()
+  while IFS='=' read -r key value; do
+    if [[ $key == BOX_TITLES ]]; then
+      BOX_TITLES+=("$value")
+    else
+      printf -v "$key" '%s' "$value"
     fi
-    # Display taken meanwhile (or a server that never came up): try the next number.
-    kill "$E2E_XVFB_PID" 2>/dev/null || true
-    wait "$E2E_XVFB_PID" 2>/dev/null || true
-    E2E_XVFB_PID=""
-  done
-  fail "no free X display from :90 to :120"
+  done <<<"$facts"
+}
+
+# The file saved after $1 "Create Script"s with every start value, in one session.
+expected_scripts() { "$E2E_FACTS" script "$1"; }
+
+# Starts Xvfb on a free display, which it picks and names through -displayfd once it is ready.
+# -noreset: without it the server resets whenever its last client leaves, and each start pays it.
+start_xvfb() {
+  local n
+  mkfifo "$E2E_WORK/displayfd"
+  Xvfb -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 3>"$E2E_WORK/displayfd" \
+    </dev/null >"$E2E_WORK/server.log" 2>&1 &
+  E2E_SERVER_PID=$!
+  read -r -t "$E2E_TIMEOUT" n <"$E2E_WORK/displayfd" || fail "Xvfb did not start"
+  export DISPLAY=":$n"
+  log "Xvfb ready on $DISPLAY"
 }
 
 # Runs a command until it succeeds; the test fails with the message if it has not within
-# E2E_TIMEOUT seconds.
+# E2E_TIMEOUT seconds (with no message, this is false instead). Every wait the tests need.
 wait_until() {
   local message=$1 deadline=$((SECONDS + E2E_TIMEOUT))
   shift
   until "$@"; do
-    ((SECONDS < deadline)) || fail "$message within ${E2E_TIMEOUT}s"
+    if ((SECONDS >= deadline)); then
+      [[ -n "$message" ]] || return 1
+      fail "$message within ${E2E_TIMEOUT}s"
+    fi
     sleep "$E2E_POLL"
   done
 }
@@ -168,9 +145,7 @@ not() { ! "$@"; }
 # Whether a window manager manages the screen: it names its check window on the root.
 window_manager_checks() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# Starts openbox and waits until it manages the screen.
 start_openbox() {
-  command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
   openbox --sm-disable </dev/null >"$E2E_WORK/openbox.log" 2>&1 &
   E2E_WM_PID=$!
   wait_until "openbox did not start" window_manager_checks
@@ -180,34 +155,13 @@ start_openbox() {
 # Starts a headless Weston, Wayland's reference compositor, in place of the X server. Its debug
 # protocol lets a test read how it stacks the windows (weston-debug scene-graph).
 start_weston() {
-  command -v weston >/dev/null || fail "weston is not installed (apt-get install weston)"
-  export XDG_RUNTIME_DIR="$E2E_WORK/runtime" WAYLAND_DISPLAY=vz-e2e
+  export WAYLAND_DISPLAY=vz-e2e
   unset DISPLAY
   weston --backend=headless-backend.so --use-pixman --idle-time=0 --debug \
     --socket="$WAYLAND_DISPLAY" </dev/null >"$E2E_WORK/server.log" 2>&1 &
-  E2E_XVFB_PID=$!
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  until [[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]]; do
-    if ((SECONDS >= deadline)) || ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-      fail "Weston did not start"
-    fi
-    sleep "$E2E_POLL"
-  done
+  E2E_SERVER_PID=$!
+  wait_until "Weston did not start" test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"
   log "Weston ready on $WAYLAND_DISPLAY"
-}
-
-# Runs the test again inside a session bus of its own, where the program's accessibility bridge
-# and the test's AT-SPI client meet; the bus starts the AT-SPI bus and registry when first asked,
-# with a runtime folder of this test's own for the AT-SPI bus's socket (the home folder's would be
-# shared with the tests that run beside it).
-in_session_bus() {
-  [[ -n "${E2E_SESSION_BUS:-}" ]] && return 0
-  command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installed (apt-get install dbus-daemon)"
-  local runtime rc=0
-  runtime=$(mktemp -d "${TMPDIR:-/tmp}/vz-e2e-bus.XXXXXX")
-  E2E_SESSION_BUS=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$0" "${E2E_ARGS[@]}" || rc=$?
-  rm -rf "$runtime"
-  exit "$rc"
 }
 
 # Starts the program in this shell (so that `wait` can collect its exit code). With
@@ -222,14 +176,14 @@ start_app() {
     # that LeakSanitizer can no longer name; no integration of that name exists.
     export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
   fi
-  # Under a session bus of the test's own, the bridge serves screen readers from the start.
-  [[ -n "${E2E_SESSION_BUS:-}" ]] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-  export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+  # On the test's own session bus, the bridge serves screen readers from the start.
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
   (
     [[ -z "${E2E_FILE_SIZE_KIB:-}" ]] || ulimit -f "$E2E_FILE_SIZE_KIB"
     # LeakSanitizer cannot look into a traced program; the other tests look for leaks.
-    [[ -z "${E2E_STRACE:-}" ]] || export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+    [[ -z "${E2E_STRACE:-}" ]] \
+      || export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
     # shellcheck disable=SC2086  # the options are words of their own
     exec ${E2E_STRACE:+strace -o "$E2E_WORK/trace" $E2E_STRACE} "$APP"
   ) </dev/null >>"$E2E_WORK/app.log" 2>&1 &
@@ -237,63 +191,46 @@ start_app() {
   log "program started, pid $E2E_APP_PID"
 }
 
-# Prints the ids of the visible windows with exactly this title, one a line. xdotool matches
-# names as case-blind regular expressions; each candidate's name is then compared exactly.
+# Prints the ids of the visible windows whose title is exactly one of these, one a line. xdotool
+# matches names as case-blind regular expressions; each window found is then compared exactly.
 visible_windows() {
-  local title=$1 pattern wid
+  local pattern wid name title
   # shellcheck disable=SC2016  # a sed script, not a shell expansion
-  pattern=$(printf '%s' "$title" | sed 's/[][\.*^$(){}+?|]/\\&/g')
-  for wid in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null || true); do
-    [[ "$(xdotool getwindowname "$wid" 2>/dev/null || true)" == "$title" ]] && echo "$wid"
+  pattern=$(printf '%s\n' "$@" | sed 's/[][\.*^$(){}+?|]/\\&/g' | paste -sd '|')
+  for wid in $(xdotool search --onlyvisible --name "^($pattern)\$" 2>/dev/null); do
+    name=$(xdotool getwindowname "$wid" 2>/dev/null) || continue
+    for title; do [[ "$name" != "$title" ]] || echo "$wid"; done
   done
-  return 0
 }
 
-is_visible() {
-  local title=$1 wid=$2
-  visible_windows "$title" | grep -qx "$wid"
-}
+# Whether the window with the title $1 and the id $2 is visible.
+is_visible() { visible_windows "$1" | grep -qx "$2"; }
 
-# Waits until one of the titles has a visible window; prints the first such title.
-wait_any_title() {
-  local deadline=$((SECONDS + E2E_TIMEOUT)) title
-  while ((SECONDS < deadline)); do
-    for title in "$@"; do
-      if [[ -n "$(visible_windows "$title")" ]]; then
-        echo "$title"
-        return 0
-      fi
-    done
-    app_alive || fail "the program ended while waiting for one of: $*"
-    sleep "$E2E_POLL"
-  done
-  fail "none of these windows appeared within ${E2E_TIMEOUT}s: $*"
-}
-
-# Waits for a visible window with this title whose id is none of the given old ids; prints its id.
-wait_window() {
-  local title=$1
+# Prints the id of a visible window with one of the titles that follow $1, whose id is none of the
+# old ids in $1 (a space between two); false if there is none.
+new_window() {
+  local old=" $1 " wid
   shift
-  local deadline=$((SECONDS + E2E_TIMEOUT)) wid old found
-  while ((SECONDS < deadline)); do
-    for wid in $(visible_windows "$title"); do
-      found=$wid
-      for old in "$@"; do [[ "$wid" == "$old" ]] && found=""; done
-      if [[ -n "$found" ]]; then
-        echo "$found"
-        return 0
-      fi
-    done
-    app_alive || fail "the program ended while waiting for \"$title\""
-    sleep "$E2E_POLL"
+  app_alive || fail "the program ended while waiting for a window: $*"
+  for wid in $(visible_windows "$@"); do
+    [[ "$old" == *" $wid "* ]] || { echo "$wid"; return 0; }
   done
-  fail "no window \"$title\" appeared within ${E2E_TIMEOUT}s"
+  return 1
 }
 
-# Waits until the window with this id is no longer visible.
-wait_gone() {
-  wait_until "window \"$1\" ($2) did not close" not is_visible "$1" "$2"
+# Waits for a visible window with the title $1 whose id is none of the old ids that follow; prints
+# its id. (xdotool search --sync would wait too, but looks only every half second.)
+wait_window() { wait_until "no window \"$1\" appeared" new_window "${*:2}" "$1"; }
+
+# Waits until one of the titles has a visible window; prints that title.
+wait_any_title() {
+  local wid
+  wid=$(wait_until "none of these windows appeared: $*" new_window "" "$@")
+  xdotool getwindowname "$wid"
 }
+
+# Waits until the window with the title $1 and the id $2 is no longer visible.
+wait_gone() { wait_until "window \"$1\" ($2) did not close" not is_visible "$1" "$2"; }
 
 # Read without a process of its own: the monkey asks after every event.
 app_alive() {
@@ -304,13 +241,7 @@ app_alive() {
 }
 
 # Waits for the program to end; false if it still runs after the time-out.
-wait_app_end() {
-  local deadline=$((SECONDS + E2E_TIMEOUT))
-  while app_alive; do
-    ((SECONDS < deadline)) || return 1
-    sleep "$E2E_POLL"
-  done
-}
+wait_app_end() { wait_until "" not app_alive; }
 
 # Waits for the program to end and checks its exit code.
 expect_exit_code() {
@@ -343,15 +274,15 @@ start_and_create() {
 }
 
 # Waits until the keyboard focus is on the window with this id.
-wait_focus() {
-  wait_until "window $1 did not get the focus" has_focus "$1"
-}
+wait_focus() { wait_until "window $1 did not get the focus" has_focus "$1"; }
 
 has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 
-# Gives the keyboard focus to a window; there is no window manager to do it.
+# Gives the keyboard focus to a window, as a click on it would; without a window manager nothing
+# else does.
 focus() {
-  timeout "$E2E_TIMEOUT" xdotool windowfocus --sync "$1" || fail "could not give the focus to window $1"
+  timeout "$E2E_TIMEOUT" xdotool windowfocus --sync "$1" \
+    || fail "could not give the focus to window $1"
 }
 
 # What the X clipboard and the primary selection hold. Each owner is an xclip that stays until it
@@ -386,18 +317,23 @@ selections_picture_only() {
   done
 }
 
+# The shown window of this title as AT-SPI has it (atspi.py tells more); false while there is none.
+atspi() { /usr/bin/python3 -B "$E2E_DIR/atspi.py" "$@"; }
+
 # Where the control of this name lies in the window $1, as the program tells screen readers: sets
 # AT_X and AT_Y to its middle and AT_RECT to X,Y,WIDTH,HEIGHT, in the window's pixels; false if the
 # window has no such control, or is gone. A window of a title is laid out alike every time: its
-# controls are asked for once.
-declare -A E2E_CONTROLS=()
+# controls are asked for once, and kept with their roles (E2E_ROLES).
+declare -A E2E_CONTROLS=() E2E_ROLES=()
 locate() {
-  local wid=$1 name=$2 title line x y w h
+  local wid=$1 name=$2 title line key x y w h
   title=$(xdotool getwindowname "$wid") || return 1
-  if [[ -z "${E2E_CONTROLS["$title/$name"]:-}" ]]; then
+  if [[ -z "${E2E_CONTROLS["$title/$title"]:-}" ]]; then
     while IFS= read -r line; do
-      E2E_CONTROLS["$title/${line%=*}"]=${line##*=}
-    done < <(/usr/bin/python3 "$E2E_DIR/atspi.py" "$title")
+      key=$title/${line#* }
+      E2E_CONTROLS["${key%=*}"]=${line##*=}
+      E2E_ROLES["${key%=*}"]=${line%% *}
+    done < <(wait_until "AT-SPI shows no window \"$title\"" atspi "$title")
   fi
   AT_RECT=${E2E_CONTROLS["$title/$name"]:-}
   [[ -n "$AT_RECT" ]] || return 1
@@ -414,13 +350,39 @@ click() {
   xdotool mousemove --window "$wid" "$AT_X" "$AT_Y" click "${@:-1}"
 }
 
-# Replaces the whole text of a line box that takes Ctrl+A (the directory box), named $2.
+# Replaces the whole text of a line box that takes Ctrl+A (the directory box), named $2, in the
+# window $1; $4 is the function that clicks it (click if none).
 replace_text() {
   local wid=$1 name=$2 text=$3
   focus "$wid"
-  click "$wid" "$name"
+  "${4:-click}" "$wid" "$name"
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 5 -- "$text"
+}
+
+# Saves from the save window $1 into the directory $2: "Finished" shows, and is answered.
+save_into() {
+  replace_text "$1" "$DIRECTORY_BOX" "$2"
+  click "$1" "$OK_BUTTON"
+  answer_box "$FINISHED_BOX"
+}
+
+# Presses OK in the save window $1 and answers the box that follows, which must be the box titled
+# $2 ("Finished" or "Not Saved"); fails with the message $3 if it is the other one.
+save_gives() {
+  local answer
+  focus "$1"
+  click "$1" "$OK_BUTTON"
+  answer=$(wait_any_title "$FINISHED_BOX" "$NOT_SAVED_BOX")
+  [[ "$answer" == "$2" ]] || fail "$3"
+  answer_box "$2"
+}
+
+# Presses "Exit" in the main window $1: the program ends with exit code 0.
+exit_program() {
+  focus "$1"
+  click "$1" "$EXIT_BUTTON"
+  expect_exit_code 0
 }
 
 # Presses Return in a message box with this title and waits for it to close.
@@ -433,35 +395,27 @@ answer_box() {
   log "box \"$title\" answered"
 }
 
-# Fails unless no message box (of the titles the program uses) is open.
+# Fails if any message box of the program is open.
 expect_no_box() {
-  local title
-  for title in Finished 'Not Saved' 'Invalid Character' 'Invalid Information' 'Invalid Script Name'; do
-    [[ -z "$(visible_windows "$title")" ]] || fail "unexpected box \"$title\" is open"
-  done
+  local open
+  open=$(visible_windows "${BOX_TITLES[@]}")
+  [[ -z "$open" ]] || fail "unexpected box \"$(xdotool getwindowname "${open%%$'\n'*}")\" is open"
 }
 
-# Checks a window's position and size on the screen, as the X server has them.
-expect_geometry() {
-  local wid=$1 want=$2 got
-  got=$(xwininfo -id "$wid" | awk '
-    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-    /^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
-    END { printf "%sx%s+%s+%s", w, h, x, y }')
-  [[ "$got" == "$want" ]] || fail "window $wid has geometry $got, expected $want"
+# Sets X, Y, WIDTH and HEIGHT to a window's place on the screen and its size, as the X server has
+# them. (xdotool getwindowgeometry counts the place of a window in its frame twice.)
+window_geometry() {
+  read -r X Y WIDTH HEIGHT < <(xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF }
+    /Absolute upper-left Y:/ { y = $NF } /^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
+    END { print x, y, w, h }')
 }
 
-# Fails unless the file holds exactly the bytes of the expected file.
+# Fails unless the file $1 holds exactly the bytes of the expected file $2.
 expect_same_bytes() {
-  local actual=$1 expected=$2
-  [[ -f "$actual" ]] || fail "file not written: $actual"
-  if ! cmp "$expected" "$actual"; then
-    echo "---- expected ----" >&2
-    od -c "$expected" | head -60 >&2
-    echo "---- written ----" >&2
-    od -c "$actual" | head -60 >&2
-    fail "$actual differs from the expected bytes"
-  fi
+  [[ -f "$1" ]] || fail "file not written: $1"
+  cmp "$2" "$1" && return
+  diff <(od -c "$2") <(od -c "$1") | head -60 >&2 || true
+  fail "$1 differs from the expected bytes (the lines of od -c that differ, expected first)"
 }
 
 # Fails unless the directory holds exactly the listed files (paths relative to it), nothing more.
@@ -472,17 +426,4 @@ expect_files() {
   want=$(printf '%s\n' "$@" | sed '/^$/d' | sort)
   got=$(cd "$dir" && find . -type f | sed 's|^\./||' | sort)
   [[ "$got" == "$want" ]] || fail "files in $dir: [${got//$'\n'/, }], expected [${want//$'\n'/, }]"
-}
-
-# The file saved after $1 "Create Script"s with every start value, in one session: the start
-# script as tests/ExpectedScripts.h writes it out (its C++ literals and + read as Python reads
-# them), once for each, and CR LF CR LF after the last bind line.
-expected_scripts() {
-  /usr/bin/python3 -c '
-import re, sys
-names = {}
-for name, value in re.findall(r"inline const std::string (\w+) =(.*?);\n", open(sys.argv[1]).read(), re.S):
-    names[name] = eval(f"({value})", {}, names)
-sys.stdout.buffer.write((names["StartScript"] * int(sys.argv[2]) + "\r\n\r\n").encode())
-' "$E2E_DIR/../ExpectedScripts.h" "$1"
 }

@@ -7,31 +7,26 @@
 #            (a typed space is refused with "Invalid Character") before OK: Rush.cfg holds both
 #            scripts of the session, and MyScript.cfg is untouched.
 #   Exit ends the program with exit code 0.
-# Usage: main_road.sh PATH_TO_PROGRAM
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 expected_scripts 1 >"$E2E_WORK/one.expected"
 expected_scripts 2 >"$E2E_WORK/two.expected"
 
-# The expected bytes themselves, checked by size and by their first and last bytes.
-[[ $(stat -c %s "$E2E_WORK/one.expected") -eq 646 ]] || fail "expected file of one script is not 646 bytes"
-[[ $(stat -c %s "$E2E_WORK/two.expected") -eq 1288 ]] || fail "expected file of two scripts is not 1288 bytes"
-cmp -s <(head -c 8 "$E2E_WORK/one.expected") <(printf '\r\necho M') \
-  || fail "expected file does not start with CR LF echo"
-cmp -s <(tail -c 8 "$E2E_WORK/one.expected") <(printf 'ript\r\n\r\n') \
-  || fail "expected file does not end with the bind line and CR LF CR LF"
-
-# The screen is 1280x1024, so a centred 482x276 window stands at 399,374.
-[[ $(xwininfo -root | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF } END { print w "x" h }') == 1280x1024 ]] \
-  || fail "the X screen is not 1280x1024"
-
+# Out of the task bar and the pager, as large as the program makes it (it tells screen readers its
+# size), and centred on the screen: its middle at most half a pixel off the screen's.
 expect_main_window() {
-  local wid=$1 state
+  local wid=$1 state w h screen_w screen_h
   state=$(xprop -id "$wid" _NET_WM_STATE)
   [[ "$state" == *_NET_WM_STATE_SKIP_TASKBAR* && "$state" == *_NET_WM_STATE_SKIP_PAGER* ]] \
     || fail "main window $wid is in the task bar or the pager: $state"
-  expect_geometry "$wid" 482x276+399+374
+  locate "$wid" "$MAIN_TITLE" || fail "AT-SPI shows no size of main window $wid"
+  IFS=, read -r _ _ w h <<<"$AT_RECT"
+  window_geometry "$wid"
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  [[ "${WIDTH}x$HEIGHT" == "${w}x$h" ]] || fail "main window $wid is ${WIDTH}x$HEIGHT, not ${w}x$h"
+  (((2 * X + WIDTH - screen_w) ** 2 <= 1 && (2 * Y + HEIGHT - screen_h) ** 2 <= 1)) \
+    || fail "main window $wid stands at $X,$Y: not centred on the ${screen_w}x$screen_h screen"
 }
 
 start_app
@@ -51,13 +46,14 @@ expect_files "$GAME"
 
 replace_text "$SAVE1" "$DIRECTORY_BOX" "$GAME"
 click "$SAVE1" "$OK_BUTTON"
-FINISHED=$(wait_window Finished)
-is_visible "$SAVE_TITLE" "$SAVE1" && fail "the save window is still open beside the Finished box"
+FINISHED=$(wait_window "$FINISHED_BOX")
+is_visible "$SAVE_TITLE" "$SAVE1" \
+  && fail "the save window is still open beside the $FINISHED_BOX box"
 expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
 expect_files "$GAME" cstrike/MyScript.cfg
 focus "$FINISHED"
 xdotool key Return
-wait_gone Finished "$FINISHED"
+wait_gone "$FINISHED_BOX" "$FINISHED"
 log "round 1 saved MyScript.cfg"
 
 # ---- Round 2: the name is changed in the new main window after Create Script, before OK.
@@ -74,12 +70,10 @@ xdotool type --delay 5 Rush
 expect_no_box
 # A space is refused, with a box; it must not reach the name.
 xdotool key space
-answer_box 'Invalid Character'
+answer_box "$INVALID_CHARACTER_BOX"
 expect_no_box
 
-replace_text "$SAVE2" "$DIRECTORY_BOX" "$GAME"
-click "$SAVE2" "$OK_BUTTON"
-answer_box Finished
+save_into "$SAVE2" "$GAME"
 wait_gone "$SAVE_TITLE" "$SAVE2"
 expect_same_bytes "$GAME/cstrike/Rush.cfg" "$E2E_WORK/two.expected"
 expect_same_bytes "$GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
@@ -87,8 +81,6 @@ expect_files "$GAME" cstrike/MyScript.cfg cstrike/Rush.cfg
 log "round 2 saved Rush.cfg"
 
 # ---- Exit.
-focus "$MAIN3"
-click "$MAIN3" "$EXIT_BUTTON"
-expect_exit_code 0
+exit_program "$MAIN3"
 expect_files "$GAME" cstrike/MyScript.cfg cstrike/Rush.cfg
 e2e_pass

@@ -12,21 +12,15 @@
 # its processes is watched with fanotify, through fatrace, which needs root), and a run that saved
 # no script file. docs/monkey.md tells more.
 #
-# The same seed sends the same events; their effect may still differ with timing.
-# Usage: monkey.sh PATH_TO_PROGRAM [SEED [EVENTS [SECONDS]]]     (defaults: 1, 4000, 90)
-E2E_DIR=$(dirname "$0")
-# A sanitizer build reports, and leaves out what is not the project's, as in the test stages,
-# unless the caller brings options of its own. (Any other build ignores them.)
-if [[ -z "${LSAN_OPTIONS:-}" ]]; then
-  source "$E2E_DIR/../stages/10-sanitizers.sh"
-  with_sanitizer_options bash "$0" "$@"
-  exit
-fi
-source "$E2E_DIR/lib.sh"
+# At most MONKEY_EVENTS events or MONKEY_SECONDS seconds, drawn from MONKEY_SEED: the same seed
+# sends the same events; their effect may still differ with timing. CTest runs it (ctest -L monkey)
+# at the sanitizer build, with the sanitizers' options in the environment.
+source "$(dirname "$0")/lib.sh"
 
-SEED=${2:-1}
-EVENTS=${3:-4000}
-LIMIT=${4:-90}
+SEED=${MONKEY_SEED:-20261207}
+EVENTS=${MONKEY_EVENTS:-4000}
+LIMIT=${MONKEY_SECONDS:-90}
+REPLAY="MONKEY_SEED=$SEED MONKEY_EVENTS=$EVENTS MONKEY_SECONDS=$LIMIT ctest --preset monkey"
 HANG_SECONDS=5
 # One line of text, no line end, between these sizes in KiB: what a log or a picture copied as text
 # may hold.
@@ -37,17 +31,13 @@ LONG_LINE_KIB=(64 1024)
 KEYS=(a b x z A Q 0 5 9 period minus space slash backslash semicolon apostrophe underscore exclam
   Return Escape Tab ISO_Left_Tab Left Right Up Down Home End Delete BackSpace
   ctrl+a ctrl+c ctrl+v ctrl+x ctrl+z shift+Insert F1 alt+F4)
-BOX_TITLES=(Finished 'Not Saved' 'Invalid Character' 'Invalid Information' 'Invalid Script Name'
-  'Text Too Long')
 
-e2e_begin "$1"
+e2e_begin "$@"
 APP=$(realpath "$APP")
-for tool in fatrace realpath python3; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install fatrace coreutils python3)"
-done
+command -v fatrace >/dev/null || fail "fatrace is not installed (./build.sh test installs it)"
 RANDOM=$SEED
 events=0
-log "seed $SEED, at most $EVENTS events or ${LIMIT}s; replay: $0 $APP $SEED $EVENTS $LIMIT"
+log "seed $SEED, at most $EVENTS events or ${LIMIT}s; replay: $REPLAY"
 
 # The test's work folder is the sandbox: the program's home, working and temporary folders, its
 # output and its game folder (GAME) are in it.
@@ -69,7 +59,7 @@ monkey_fail() {
       echo "$wid \"$title\" ${w}x${h}+$x+$y" >&2
     done
   fi
-  fail "$* (seed $SEED, after $events events; replay: $0 $APP $SEED $EVENTS $LIMIT)"
+  fail "$* (seed $SEED, after $events events; replay: $REPLAY)"
 }
 
 # The monkey's eyes (monkey_eyes.py), asked and answered through a pipe: they list the program's
@@ -106,15 +96,15 @@ watch_writes() {
   [[ $(id -u) -eq 0 ]] || root=(sudo -n)
   "${root[@]}" fatrace --filter=W --command="$(basename "$APP" | cut -c1-15)" -o "$WRITES" \
     </dev/null >"$E2E_WORK/fatrace.log" 2>&1 &
-  local watcher=$! deadline=$((SECONDS + E2E_TIMEOUT))
+  WATCHER=$!
+  E2E_OTHER_PIDS+=("$WATCHER")
   # fatrace opens its output once its marks are set.
-  until [[ -e "$WRITES" ]]; do
-    kill -0 "$watcher" 2>/dev/null || fail "fatrace could not watch: $(cat "$E2E_WORK/fatrace.log")"
-    ((SECONDS < deadline)) || fail "fatrace did not start"
-    sleep "$E2E_POLL"
-  done
-  WATCHER=$watcher
-  E2E_OTHER_PIDS+=("$watcher")
+  wait_until "fatrace did not start" fatrace_watches
+}
+
+fatrace_watches() {
+  kill -0 "$WATCHER" 2>/dev/null || fail "fatrace could not watch: $(cat "$E2E_WORK/fatrace.log")"
+  [[ -e "$WRITES" ]]
 }
 
 start_in_sandbox() {
@@ -125,12 +115,16 @@ start_in_sandbox() {
   wait_window "$MAIN_TITLE" >/dev/null
 }
 
-# The program has ended: its status must be 0. It is started again.
-restart() {
+# The program has ended: its status must be 0.
+expect_status_0() {
   local rc=0
   wait "$E2E_APP_PID" || rc=$?
-  ((rc == 0)) || monkey_fail "the program ended with exit code $rc"
   E2E_APP_PID=""
+  ((rc == 0)) || monkey_fail "the program ended with exit code $rc"
+}
+
+restart() {
+  expect_status_0
   RUNS=$((RUNS + 1))
   start_in_sandbox
 }
@@ -149,14 +143,14 @@ visible_program_windows() {
   done
 }
 
-# Sets FOUND to the first of the program's visible windows with this title, or to nothing.
+# Sets FOUND to the first of the program's visible windows with one of these titles, or to nothing.
 find_window() {
-  local window wid x y w h title
+  local window wid title want
   FOUND=""
   visible_program_windows
   for window in "${WINDOWS[@]}"; do
-    read -r wid x y w h title <<<"$window"
-    [[ "$title" != "$1" ]] || { FOUND=$wid; return 0; }
+    read -r wid _ _ _ _ title <<<"$window"
+    for want; do [[ "$title" != "$want" ]] || { FOUND=$wid; return 0; }; done
   done
 }
 
@@ -177,7 +171,7 @@ click_somewhere() {
 
 # Sets TEXT to a short random text of name characters and others, control characters included.
 random_text() {
-  local pieces=(a Z 0 . - ' ' / '\' ';' _ $'\t' $'\n' $'\x01' $'\x1b' $'\xc3\xa9') length i
+  local pieces=(a Z 0 . - ' ' / \\ ';' _ $'\t' $'\n' $'\x01' $'\x1b' $'\xc3\xa9') length i
   pick 40
   length=$((PICKED + 1))
   TEXT=""
@@ -240,7 +234,8 @@ paste_into_a_box() {
     2) how=(click --delay 0 1 key --delay 0 ctrl+v) way=Ctrl+V ;;
   esac
   locate "$wid" "${!control}" || return 0
-  xdotool windowfocus "$wid" mousemove --window "$wid" "$AT_X" "$AT_Y" "${how[@]}" 2>/dev/null || true
+  xdotool windowfocus "$wid" mousemove --window "$wid" "$AT_X" "$AT_Y" "${how[@]}" 2>/dev/null \
+    || true
   echo "paste by $way into the $box box of $wid"
 }
 
@@ -297,33 +292,27 @@ one_event() {
 
 # Answers the boxes and presses Exit until the program ends; it must end with status 0.
 end_program() {
-  local tries title box main
+  local tries main
   for ((tries = 0; tries < 20; tries++)); do
     app_alive || break
-    box=""
-    for title in "${BOX_TITLES[@]}"; do
-      find_window "$title"
-      box=$FOUND
-      [[ -n "$box" ]] && break
-    done
-    if [[ -n "$box" ]]; then
+    find_window "${BOX_TITLES[@]}"
+    if [[ -n "$FOUND" ]]; then
       # One key only: a second one would reach the name box once the box has gone.
-      xdotool windowfocus "$box" key Return 2>/dev/null || true
+      xdotool windowfocus "$FOUND" key Return 2>/dev/null || true
     else
       # A click outside an open drop-down list or menu only closes it: the next try presses Exit.
       # (No Escape: in the name box it brings the "Invalid Character" box.)
       find_window "$MAIN_TITLE"
       main=$FOUND
-      [[ -n "$main" ]] && locate "$main" "$EXIT_BUTTON" && xdotool windowraise "$main" \
-        windowfocus "$main" mousemove --window "$main" "$AT_X" "$AT_Y" click 1 2>/dev/null || true
+      if [[ -n "$main" ]] && locate "$main" "$EXIT_BUTTON"; then
+        xdotool windowraise "$main" windowfocus "$main" mousemove --window "$main" "$AT_X" "$AT_Y" \
+          click 1 2>/dev/null || true
+      fi
     fi
     sleep 0.2
   done
   app_alive && monkey_fail "the program did not end at Exit"
-  local rc=0
-  wait "$E2E_APP_PID" || rc=$?
-  E2E_APP_PID=""
-  ((rc == 0)) || monkey_fail "the program ended with exit code $rc"
+  expect_status_0
 }
 
 watch_writes
@@ -332,7 +321,7 @@ RUNS=1
 SLOWEST=0
 start_in_sandbox
 start=$SECONDS
-start_ns=$(date +%s%N)
+start_us=${EPOCHREALTIME/[.,]/}
 while ((events < EVENTS && SECONDS - start < LIMIT)); do
   app_alive || restart
   one_event >>"$EVENT_LOG"
@@ -340,7 +329,7 @@ while ((events < EVENTS && SECONDS - start < LIMIT)); do
   expect_answer
 done
 end_program
-seconds=$(awk -v a="$start_ns" -v b="$(date +%s%N)" 'BEGIN { printf "%.1f", (b - a) / 1e9 }')
+tenths=$(((${EPOCHREALTIME/[.,]/} - start_us) / 100000))  # of a second
 sleep 0.5  # the last writes reach fatrace, which writes out what it holds as it ends
 kill "$WATCHER"
 wait "$WATCHER" || true
@@ -358,7 +347,9 @@ saves=$(grep -E "^[^(]*\((${pid_pattern%|})\): " "$WRITES" \
   | sort -u | wc -l || true)
 scripts=$(find "$GAME/cstrike" -name '*.cfg' -type f | wc -l)
 ((scripts > 0)) || monkey_fail "no script file was saved: the road to the save is broken"
-log "$events events in ${seconds}s ($(awk -v e="$events" -v s="$seconds" \
-  'BEGIN { printf "%.1f", e / s }') a second), $RUNS runs, $saves saves ($scripts script files)," \
-  "every answer within ${SLOWEST} ms; no sanitizer report, no write outside the sandbox"
+rate=$((events * 100 / tenths))  # tenths of an event a second
+log "$events events in $((tenths / 10)).$((tenths % 10))s" \
+  "($((rate / 10)).$((rate % 10)) a second)," \
+  "$RUNS runs, $saves saves ($scripts script files), every answer within ${SLOWEST} ms;" \
+  "no sanitizer report, no write outside the sandbox"
 E2E_FAILED=0

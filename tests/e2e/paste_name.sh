@@ -4,7 +4,6 @@
 # the save window's directory "C:\Sierra\Half-Life", selected with the mouse, holds characters
 # outside the name characters, so the middle click brings one "Invalid Character" box and the
 # name stays "MyScript", as the saved file's name shows.
-# Usage: paste_name.sh PATH_TO_PROGRAM
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -16,15 +15,11 @@ click "$SAVE" "$DIRECTORY_BOX" --repeat 3 --delay 50 1
 
 focus "$MAIN2"
 click "$MAIN2" "$NAME_BOX" 2
-answer_box 'Invalid Character'
+answer_box "$INVALID_CHARACTER_BOX"
 expect_no_box
 
-replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
-click "$SAVE" "$OK_BUTTON"
-answer_box Finished
+save_into "$SAVE" "$GAME"
 expect_files "$GAME" cstrike/MyScript.cfg
 
-focus "$MAIN2"
-click "$MAIN2" "$EXIT_BUTTON"
-expect_exit_code 0
+exit_program "$MAIN2"
 e2e_pass

@@ -6,7 +6,6 @@
 #   the typed name;
 #   one Backspace makes the long name 31 characters: "Create Script" then goes on as usual, and
 #   the saved script carries that name.
-# Usage: refused_name.sh PATH_TO_PROGRAM
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -16,7 +15,7 @@ LONG_NAME="Buy$(printf 'x%.0s' $(seq 29))" # 32 characters
 expect_refused() {
   local main=$1
   click "$main" "$CREATE_BUTTON"
-  answer_box 'Invalid Script Name'
+  answer_box "$INVALID_SCRIPT_NAME_BOX"
   expect_no_box
   [[ -z "$(visible_windows "$SAVE_TITLE")" ]] || fail "a save window opened for a refused name"
   [[ "$(visible_windows "$MAIN_TITLE")" == "$main" ]] || fail "the main window was replaced"
@@ -45,14 +44,11 @@ focus "$MAIN1"
 click "$MAIN1" "$NAME_BOX"
 xdotool key End BackSpace
 create_script "$MAIN1"
-replace_text "$SAVE" "$DIRECTORY_BOX" "$GAME"
-click "$SAVE" "$OK_BUTTON"
-answer_box Finished
+save_into "$SAVE" "$GAME"
 expect_files "$GAME" cstrike/MyScript.cfg
-grep -q "^echo ${LONG_NAME:0:31} Activated"$'\r'"\$" "$GAME/cstrike/MyScript.cfg" \
-  || fail "the saved script does not carry the 31-character name: $(head -c 200 "$GAME/cstrike/MyScript.cfg")"
+SAVED=$GAME/cstrike/MyScript.cfg
+grep -q "^echo ${LONG_NAME:0:31} Activated"$'\r'"\$" "$SAVED" \
+  || fail "the saved script does not carry the 31-character name: $(head -c 200 "$SAVED")"
 
-focus "$MAIN"
-click "$MAIN" "$EXIT_BUTTON"
-expect_exit_code 0
+exit_program "$MAIN"
 e2e_pass

@@ -3,7 +3,6 @@
 # Start-up without a usable window system: one plain sentence on standard error and exit status
 # 1, never the toolkit's abort. Then, with a display, the window's class is the one the desktop
 # entry names, so that desktops match the window to the entry.
-# Usage: start_failure.sh PATH_TO_PROGRAM PATH_TO_DESKTOP_ENTRY
 source "$(dirname "$0")/lib.sh"
 
 DESKTOP_ENTRY=${2:-}
@@ -11,10 +10,11 @@ DESKTOP_ENTRY=${2:-}
 NO_SERVER=:4093  # a display number no test starts a server on
 
 # Each case: the environment it starts in, and the one line the program must print.
+CANNOT='Vezuvazov cannot start:'
 CASES=(
-  "DISPLAY=|Vezuvazov cannot start: there is no display to open its windows on (DISPLAY is not set)."
-  "DISPLAY=$NO_SERVER|Vezuvazov cannot start: the display \"$NO_SERVER\" cannot be opened."
-  "QT_QPA_PLATFORM=nosuch|Vezuvazov cannot start: the window system plugin \"nosuch\" cannot be started."
+  "DISPLAY=|$CANNOT there is no display to open its windows on (DISPLAY is not set)."
+  "DISPLAY=$NO_SERVER|$CANNOT the display \"$NO_SERVER\" cannot be opened."
+  "QT_QPA_PLATFORM=nosuch|$CANNOT the window system plugin \"nosuch\" cannot be started."
 )
 
 check_failure() {  # ENVIRONMENT EXPECTED_LINE

@@ -58,7 +58,7 @@ TEST_F(MainRoad, CreateThenOkWritesTheScriptByteForByte) {
   EXPECT_TRUE(Messages.empty());
 
   SaveTo(game.path());
-  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), StartScript + "\r\n\r\n");
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), SavedFile(StartScript));
   EXPECT_EQ(Messages, std::vector<ShownMessage>{Finished});
   EXPECT_FALSE(Forms::IsLoaded<frmSave>());
   EXPECT_EQ(Entries(Cstrike()), QStringList{"MyScript.cfg"});
@@ -85,7 +85,7 @@ TEST_F(MainRoad, CreateResetsTheMainWindowAndTheNameIsReadAtOk) {
   SaveTo(game.path());
   // The code window holds both scripts; the second carries the name used at its press.
   EXPECT_EQ(ReadFile(ScriptPath("Rush")),
-            saved.substr(0, saved.size() - 4) + StartScript + "\r\n\r\n");
+            saved.substr(0, saved.size() - 4) + SavedFile(StartScript));
   EXPECT_EQ(Entries(Cstrike()), (QStringList{"MyScript.cfg", "Rush.cfg"}));
 }
 
@@ -154,7 +154,7 @@ TEST_F(MainRoad, PressesAppendUntilTheCodeWindowCloses) {
 
   Forms::Load<frmCode>().close();
   SaveTo(game.path());
-  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), "\r\n\r\n");
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), SavedFile(""));
 }
 
 TEST_F(MainRoad, OpenSaveWindowKeepsItsDirectoryAndTakesTheFocus) {
@@ -198,7 +198,7 @@ TEST_F(MainRoad, MissingCstrikeFolderThenCorrectedDirectory) {
   EXPECT_TRUE(Forms::Load<frmSave>().isVisible());
 
   SaveTo(game.path());
-  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), StartScript + "\r\n\r\n");
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), SavedFile(StartScript));
   EXPECT_EQ(Messages.back().Title, "Finished");
 }
 
@@ -239,7 +239,7 @@ TEST_F(MainRoad, SavingAgainReplacesTheFile) {
   old.close();
   Click(Main().cmdCreate);
   SaveTo(game.path());
-  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), StartScript + "\r\n\r\n");
+  EXPECT_EQ(ReadFile(ScriptPath("MyScript")), SavedFile(StartScript));
 }
 
 TEST_F(MainRoad, NonAsciiTextIsSavedAsUtf8) {

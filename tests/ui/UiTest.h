@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,13 @@ inline void PrintTo(const ShownMessage& m, std::ostream* os) {
 }
 
 // Starts every case on a freshly shown main window, with each message box answered at once and
-// kept for the case to look at.
+// kept for the case to look at. A box whose title the end-to-end tests do not know fails the case.
 class UiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetMessageBoxHook([this](const QString& text, const QString& title) {
+      EXPECT_TRUE(std::ranges::any_of(BoxTitle::All, [&](const char* t) { return title == t; }))
+          << "\"" << title.toStdString() << "\" is missing from BoxTitle::All";
       Messages.push_back({text, title});
     });
     Program::Start();

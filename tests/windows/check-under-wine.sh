@@ -3,7 +3,8 @@
 # Shows the Windows build working under Wine, in its own Xvfb, driven with xdotool as the
 # end-to-end tests drive the Linux program:
 #   the core tests (.exe) pass;
-#   the main window has the design's client size, 482x276, and is kept out of the task bar;
+#   the main window's client area is as large as the Linux program's main window, and it is kept
+#   out of the task bar;
 #   "Create Script" then OK with a directory under Wine's C: drive writes
 #   <dir>\cstrike\MyScript.cfg, byte-identical to what the Linux program writes for the same
 #   selection (and to the expected bytes of the end-to-end tests);
@@ -20,10 +21,11 @@
 # It needs the long Qt build of cross-build.sh: CI runs it where that build is cached
 # (tests/stages/45-windows.sh).
 #
-# Usage: tests/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
+# Usage: dbus-run-session -- tests/windows/check-under-wine.sh [WINDOWS_BUILD_DIR [LINUX_PROGRAM]]
 #   WINDOWS_BUILD_DIR  cross-build.sh's output (default build-windows/)
 #   LINUX_PROGRAM      the Linux program for the comparison (default build/app/vezuvazov)
 # Environment: VEZUVAZOV_SHOTS  a folder for screenshots of the windows under Wine (none if unset)
+#              E2E_FACTS        the Linux build's program_facts (default build/tests/e2e/...)
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 out=${1:-$repo/build-windows}
@@ -37,6 +39,7 @@ setup=$out/vezuvazov-$version-setup.exe
 source "$repo/tests/e2e/lib.sh"
 # shellcheck disable=SC2034  # read by the helpers of lib.sh
 E2E_TIMEOUT=60 # Wine's first start makes its prefix: far slower than a Linux program's start.
+export E2E_FACTS=${E2E_FACTS:-$repo/build/tests/e2e/program_facts}
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -44,7 +47,7 @@ for f in "$exe" "$core_tests" "$setup" "$linux_program" "$WINE"; do
   [[ -e "$f" ]] || fail "missing: $f (run dist/windows/cross-build.sh and ./build.sh first)"
 done
 for tool in wrestool icotool strings /usr/bin/python3 convert x86_64-w64-mingw32-objdump; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install icoutils binutils python3 python3-pil imagemagick binutils-mingw-w64-x86-64)"
+  command -v "$tool" >/dev/null || fail "$tool is not installed (./build.sh test installs it)"
 done
 e2e_begin "$linux_program"
 
@@ -62,13 +65,13 @@ trap wine_cleanup EXIT
 # manager), whose client area is as large as the Linux program's window of its title: prints the X
 # offset and the Y offset.
 client_offset() {
-  local wid=$1 w h client_w client_h border
-  read -r w h < <(xwininfo -id "$wid" | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
-    END { print w, h }')
-  locate "$wid" "$(xdotool getwindowname "$wid")" || fail "no window of window $wid's title was seen"
+  local wid=$1 client_w client_h border
+  window_geometry "$wid"
+  locate "$wid" "$(xdotool getwindowname "$wid")" \
+    || fail "no window of window $wid's title was seen"
   IFS=, read -r _ _ client_w client_h <<<"$AT_RECT"
-  border=$(((w - client_w) / 2))
-  echo "$border $((h - client_h - border))"
+  border=$(((WIDTH - client_w) / 2))
+  echo "$border $((HEIGHT - client_h - border))"
 }
 
 # Clicks a control of the save window, whose X window holds Wine's frame too.
@@ -80,12 +83,8 @@ click_save() {
 }
 
 save_to() {
-  local save=$1 directory=$2
-  focus "$save"
-  click_save "$save" "$DIRECTORY_BOX"
-  xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 5 -- "$directory"
-  click_save "$save" "$OK_BUTTON"
+  replace_text "$1" "$DIRECTORY_BOX" "$2" click_save
+  click_save "$1" "$OK_BUTTON"
 }
 
 shot() {
@@ -113,16 +112,19 @@ windows_version() {
     || fail "could not make Wine say $1"
 }
 
-# Sets RECTS to "NAME=X,Y,W,H" for each button named, in client pixels, as the Linux program lays
-# out its window $1 and tells screen readers; the Windows program lays out its windows alike.
+# Sets RECTS to "NAME=X,Y,W,H" for each push button of the window $1, in client pixels, as the
+# Linux program lays it out and tells screen readers; the Windows program lays out its windows
+# alike.
 button_rects() {
-  local wid=$1 name
-  shift
+  local title key
+  title=$(xdotool getwindowname "$1")
+  locate "$1" "$title" || fail "AT-SPI shows no window \"$title\""
   RECTS=()
-  for name in "$@"; do
-    locate "$wid" "$name" || fail "window $wid has no button \"$name\""
-    RECTS+=("$name=$AT_RECT")
+  for key in "${!E2E_ROLES[@]}"; do
+    [[ $key != "$title/"* || ${E2E_ROLES[$key]} != ROLE_PUSH_BUTTON ]] \
+      || RECTS+=("${key#"$title/"}=${E2E_CONTROLS[$key]}")
   done
+  ((${#RECTS[@]} > 0)) || fail "window \"$title\" has no push button"
 }
 
 # Fails unless every button of the window $1 reads at 4.5:1 or better: $2 names its picture, $3
@@ -179,7 +181,8 @@ check_resources() {
   done
   # Windows 10's id alone: the program does not run on the older ones.
   [[ $(grep -c '<supportedOS ' <<<"$manifest") -eq 1 ]] \
-    || fail "the manifest declares other Windows than 10 and 11: $(grep '<supportedOS ' <<<"$manifest")"
+    || fail "the manifest declares Windows other than 10 and 11:" \
+      "$(grep '<supportedOS ' <<<"$manifest")"
   local characteristics
   characteristics=$(x86_64-w64-mingw32-objdump -p "$exe" | grep -A8 '^DllCharacteristics')
   grep -q TERMINAL_SERVICE_AWARE <<<"$characteristics" \
@@ -190,7 +193,8 @@ check_resources() {
 
 # ---- The core tests.
 log "core tests under Wine (the first start makes the Wine prefix)"
-"$WINE" "$core_tests" >"$E2E_WORK/core.log" 2>&1 || { cat "$E2E_WORK/core.log"; fail "core tests failed"; }
+"$WINE" "$core_tests" >"$E2E_WORK/core.log" 2>&1 \
+  || { cat "$E2E_WORK/core.log"; fail "core tests failed"; }
 grep -q '^\[  PASSED  \]' "$E2E_WORK/core.log" || fail "core tests printed no PASSED line"
 log "core tests: $(grep '^\[  PASSED  \]' "$E2E_WORK/core.log")"
 
@@ -208,17 +212,13 @@ LINUX_GAME="$E2E_WORK/linux-game"
 mkdir -p "$LINUX_GAME/cstrike"
 start_app
 MAIN=$(wait_window "$MAIN_TITLE")
-button_rects "$MAIN" "$CREATE_BUTTON" 'View Code' New About Help "$EXIT_BUTTON"
+button_rects "$MAIN"
 MAIN_BUTTONS=("${RECTS[@]}")
 create_script "$MAIN"
-button_rects "$SAVE" "$OK_BUTTON"
+button_rects "$SAVE"
 SAVE_BUTTONS=("${RECTS[@]}")
-replace_text "$SAVE" "$DIRECTORY_BOX" "$LINUX_GAME"
-click "$SAVE" "$OK_BUTTON"
-answer_box Finished
-focus "$MAIN"
-click "$MAIN" "$EXIT_BUTTON"
-expect_exit_code 0
+save_into "$SAVE" "$LINUX_GAME"
+exit_program "$MAIN"
 expected_scripts 1 >"$E2E_WORK/one.expected"
 expect_same_bytes "$LINUX_GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
 log "Linux program saved MyScript.cfg"
@@ -229,14 +229,15 @@ mkdir -p "$WIN_GAME/cstrike" "$WINEPREFIX/drive_c/nogame"
 start_wine_app "$exe"
 MAIN1=$(wait_window "$MAIN_TITLE")
 log "main window $MAIN1"
-# The main window has no frame: its X window is its client area.
-read -r w h < <(xwininfo -id "$MAIN1" | awk '/^  Width:/ { w = $NF } /^  Height:/ { h = $NF }
-  END { print w, h }')
-[[ "${w}x$h" == 482x276 ]] || fail "main window is ${w}x$h, expected 482x276"
+# The main window has no frame: its X window is its client area, as large as the Linux program's.
+window_geometry "$MAIN1"
+locate "$MAIN1" "$MAIN_TITLE" || fail "the Linux program's main window was not seen"
+IFS=, read -r _ _ w h <<<"$AT_RECT"
+[[ "${WIDTH}x$HEIGHT" == "${w}x$h" ]] || fail "main window is ${WIDTH}x$HEIGHT, expected ${w}x$h"
 # Wine shows the tool-window style to X as the skip-taskbar state.
 xprop -id "$MAIN1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
   || fail "main window is in the task bar: $(xprop -id "$MAIN1" _NET_WM_STATE)"
-log "main window: client 482x276, not in the task bar"
+log "main window: client ${w}x$h, not in the task bar"
 log "button contrast in Qt's default style for Windows (windowsvista):"
 expect_readable_buttons "$MAIN1" main-windowsvista 0 0 "${MAIN_BUTTONS[@]}"
 shot "$MAIN1" main-window
@@ -253,22 +254,20 @@ expect_readable_buttons "$SAVE" save-windowsvista "$sdx" "$sdy" "${SAVE_BUTTONS[
 
 # A directory without cstrike: "Not Saved", nothing written, the save window stays.
 save_to "$SAVE" 'C:\nogame'
-BOX=$(wait_window 'Not Saved')
+BOX=$(wait_window "$NOT_SAVED_BOX")
 shot "$BOX" not-saved-box
 is_visible "$SAVE_TITLE" "$SAVE" || fail "the save window closed on a failed save"
-[[ -z "$(find "$WINEPREFIX/drive_c/nogame" -mindepth 1)" ]] || fail "something was written in C:\\nogame"
-answer_box 'Not Saved'
+expect_files "$WINEPREFIX/drive_c/nogame"
+answer_box "$NOT_SAVED_BOX"
 
 # The game directory under C:.
 save_to "$SAVE" 'C:\game'
-answer_box Finished
+answer_box "$FINISHED_BOX"
 expect_files "$WIN_GAME" cstrike/MyScript.cfg
 expect_same_bytes "$WIN_GAME/cstrike/MyScript.cfg" "$LINUX_GAME/cstrike/MyScript.cfg"
 log "C:\\game\\cstrike\\MyScript.cfg is byte-identical to the Linux program's file"
 
-focus "$MAIN2"
-click "$MAIN2" "$EXIT_BUTTON"
-expect_exit_code 0
+exit_program "$MAIN2"
 
 # ---- On Windows 7 the setup program says why it cannot install, and installs nothing: silent, it
 # ends in failure; with its window, its message box comes first. Then Windows 10 again, named:
@@ -276,6 +275,7 @@ expect_exit_code 0
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vezuvazov'
 INSTALLED="$WINEPREFIX/drive_c/Program Files/Vezuvazov"
 SETUP_TITLE='Vezuvazov Setup'
+no_uninstall_entry() { ! "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1; }
 windows_version win7
 ! "$WINE" "$setup" /S || fail "the setup program installed on Windows 7"
 start_wine_app "$setup"
@@ -284,7 +284,7 @@ shot "$BOX" setup-on-windows-7
 answer_box "$SETUP_TITLE"
 expect_exit_code 2
 [[ ! -e "$INSTALLED" ]] || fail "the setup program wrote $INSTALLED on Windows 7"
-! "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "the setup program wrote its entry on Windows 7"
+no_uninstall_entry || fail "the setup program wrote its entry on Windows 7"
 log "on Windows 7 the setup program refused with a message and wrote nothing"
 windows_version win10
 
@@ -298,11 +298,13 @@ cmp "$exe" "$INSTALLED/vezuvazov.exe" || fail "the installed program differs fro
 [[ -f "$SHORTCUT" ]] || fail "no Start menu shortcut $SHORTCUT"
 entry=$("$WINE" reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r')
 for value in 'DisplayName    REG_SZ    Vezuvazov' "DisplayVersion    REG_SZ    $version" \
-  'Publisher    REG_SZ    Didadura' 'DisplayIcon    REG_SZ    C:\Program Files\Vezuvazov\vezuvazov.exe,0' \
+  'Publisher    REG_SZ    Didadura' \
+  'DisplayIcon    REG_SZ    C:\Program Files\Vezuvazov\vezuvazov.exe,0' \
   'EstimatedSize    REG_DWORD' 'QuietUninstallString    REG_SZ'; do
   grep -qF -- "$value" <<<"$entry" || fail "the uninstall entry lacks \"$value\": $entry"
 done
-log "installed silently: $(du -sh "$INSTALLED" | cut -f1) in C:\\Program Files\\Vezuvazov, a Start menu shortcut and the uninstall entry"
+log "installed silently: $(du -sh "$INSTALLED" | cut -f1) in C:\\Program Files\\Vezuvazov," \
+  "a Start menu shortcut and the uninstall entry"
 
 # ---- The installed program, in Qt's plain "windows" style: readable buttons, and a save into a
 # game directory as Steam lays it out.
@@ -321,22 +323,18 @@ MAIN4=$(wait_window "$MAIN_TITLE" "$MAIN3")
 read -r sdx sdy < <(client_offset "$SAVE")
 expect_readable_buttons "$SAVE" save-windows "$sdx" "$sdy" "${SAVE_BUTTONS[@]}"
 save_to "$SAVE" "$STEAM"
-answer_box Finished
+answer_box "$FINISHED_BOX"
 expect_same_bytes "$STEAM_GAME/cstrike/MyScript.cfg" "$LINUX_GAME/cstrike/MyScript.cfg"
 log "$STEAM\\cstrike\\MyScript.cfg is byte-identical to the Linux program's file"
-focus "$MAIN4"
-click "$MAIN4" "$EXIT_BUTTON"
-expect_exit_code 0
+exit_program "$MAIN4"
 
 # ---- The silent uninstaller (it runs from a copy of itself, so its end is awaited by its work).
 quiet=$(sed -n 's/^ *QuietUninstallString *REG_SZ *//p' <<<"$entry")
 uninstaller=${quiet#\"}
 read -ra arguments <<<"${uninstaller#*\" }"
 "$WINE" "${uninstaller%%\"*}" "${arguments[@]}"
-deadline=$((SECONDS + E2E_TIMEOUT))
-while [[ -e "$INSTALLED" ]] && ((SECONDS < deadline)); do sleep 0.2; done
-[[ ! -e "$INSTALLED" ]] || fail "the uninstaller left: $(find "$INSTALLED")"
+wait_until "" not test -e "$INSTALLED" || fail "the uninstaller left: $(find "$INSTALLED")"
 [[ ! -e "$SHORTCUT" ]] || fail "the uninstaller left the Start menu shortcut"
-! "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "the uninstaller left the uninstall entry"
+no_uninstall_entry || fail "the uninstaller left the uninstall entry"
 log "uninstalled silently: no file, shortcut or entry left"
 e2e_pass
