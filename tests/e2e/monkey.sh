@@ -347,6 +347,9 @@ saves=$(grep -E "^[^(]*\((${pid_pattern%|})\): " "$WRITES" \
   | sort -u | wc -l || true)
 scripts=$(find "$GAME/cstrike" -name '*.cfg' -type f | wc -l)
 ((scripts > 0)) || monkey_fail "no script file was saved: the road to the save is broken"
+# A watch that saw none of the saves sees no write outside the sandbox either.
+((saves > 0)) || monkey_fail "fatrace saw none of the saves of the $scripts script files in" \
+  "$GAME/cstrike: it cannot see this system's files, so no write outside the sandbox is seen"
 rate=$((events * 100 / tenths))  # tenths of an event a second
 log "$events events in $((tenths / 10)).$((tenths % 10))s" \
   "($((rate / 10)).$((rate % 10)) a second)," \

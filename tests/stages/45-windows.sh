@@ -24,4 +24,4 @@ dist/windows/cross-build.sh >/dev/null
 [ "$(cat "$out/SHA256SUMS")" = "$first" ] \
   || { echo "FAIL: a second cross-build differs:"; cat "$out/SHA256SUMS"; exit 1; }
 echo "== the second cross-build gave the same SHA256SUMS"
-tests/windows/check-under-wine.sh "$out"
+dbus-run-session -- tests/windows/check-under-wine.sh "$out"
