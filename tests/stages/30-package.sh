@@ -42,7 +42,8 @@ if [ "$(sha256sum "$deb")" != "$first" ]; then
 else
   echo "made twice, the same bytes: SHA-256 ${first%% *}"
 fi
-(cd "$dir" && sha256sum --quiet -c SHA256SUMS) || { echo "FAIL: SHA256SUMS does not match"; fail=1; }
+(cd "$dir" && sha256sum --quiet -c SHA256SUMS) ||
+  { echo "FAIL: SHA256SUMS does not match"; fail=1; }
 
 id=$(sed -n 's/^VEZUVAZOV_APP_ID:INTERNAL=//p' "$dir/CMakeCache.txt")
 contents=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
@@ -71,7 +72,8 @@ echo "Depends:" $depends
 named=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_DEPENDS "\(.*\)")$/\1/p' "$dir/CPackConfig.cmake")
 for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libxcb1 ${named//,/ }; do
   # Debian 13 renamed the libraries that changed with 64-bit time: libqt6core6t64.
-  grep -Fqx -e "$dep" -e "${dep}t64" <<<"$depends" || { echo "FAIL: no dependency on $dep"; fail=1; }
+  grep -Fqx -e "$dep" -e "${dep}t64" <<<"$depends" ||
+    { echo "FAIL: no dependency on $dep"; fail=1; }
 done
 
 # PIE, stack protector, fortified libc calls, RELRO and BIND_NOW, as Debian checks them; lintian
@@ -82,8 +84,8 @@ binary=$(mktemp -d)
 trap 'rm -rf "$binary"' EXIT
 dpkg-deb --extract "$deb" "$binary"
 unchecked=(--nocfprotection)
-[ "$(dpkg --print-architecture)" = arm64 ] || [[ $(hardening-check --help) != *nobranchprotection* ]] ||
-  unchecked+=(--nobranchprotection)
+[ "$(dpkg --print-architecture)" = arm64 ] ||
+  [[ $(hardening-check --help) != *nobranchprotection* ]] || unchecked+=(--nobranchprotection)
 hardening-check "${unchecked[@]}" "$binary/usr/games/vezuvazov" ||
   { echo "FAIL: the binary lacks hardening"; fail=1; }
 
