@@ -8,13 +8,13 @@
 #   tools/in-debian.sh RELEASE [--with PACKAGE,...] --system
 #                                           prints the system's folder, made if it is not there
 #                                           (on RELEASE too: piuparts starts from a copy of it)
-# RELEASE is 12, 13, forky, or host for the machine's own. Each DIR is bound at the same path inside. The system is made once,
-# with the packages of --with installed, for each set of them, and kept in the cache; each run
-# sees it through an overlay of its own, so that nothing a run changes reaches the next. The
-# packages apt fetches are kept in the cache too. What it says of making a system goes to the
-# standard error; the output is the command's. The command finds the release's number or name in
-# VEZUVAZOV_IN_DEBIAN. Everything runs in mount and process namespaces of its own: when the command
-# ends, its processes end with it and nothing it mounted stays.
+# RELEASE is 12, 13, forky, or host for the machine's own. Each DIR is bound at the same path
+# inside. The system is made once, with the packages of --with installed, for each set of them, and
+# kept in the cache; each run sees it through an overlay of its own, so that nothing a run changes
+# reaches the next. The packages apt fetches are kept in the cache too. What it says of making a
+# system goes to the standard error; the output is the command's. The command finds the release's
+# number or name in VEZUVAZOV_IN_DEBIAN. Everything runs in mount and process namespaces of its own:
+# when the command ends, its processes end with it and nothing it mounted stays.
 #
 # Environment:
 #   VEZUVAZOV_DEBIAN_CACHE  where the systems and packages are kept
@@ -73,7 +73,8 @@ make_system() {
   local main security part=$system.$$
   "$here/install-packages.sh" mmdebstrap >&2
   main=$(apt-get indextargets --format '$(REPO_URI)' 'Origin: Debian' | grep -v security | head -n1)
-  security=$(apt-get indextargets --format '$(REPO_URI)' 'Origin: Debian' | grep security | head -n1)
+  security=$(apt-get indextargets --format '$(REPO_URI)' 'Origin: Debian' | grep security |
+    head -n1)
   local suites=("deb $main $codename main" "deb-src $main $codename main") options=()
   if [ "$release" = forky ]; then
     options+=(--aptopt='Acquire::Check-Valid-Until "false"')

@@ -26,8 +26,9 @@ fi
 
 missing=()
 for p in "${wanted[@]}"; do
-  [[ $p != *.deb ]] && dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' \
-    || missing+=("$p")
+  [[ $p != *.deb ]] &&
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$p")
 done
 [ ${#missing[@]} -gt 0 ] || exit 0
 echo "== installing: ${missing[*]}"

@@ -44,7 +44,11 @@ unshare --mount --propagation private -- bash -c 'mount --bind "$1/fuse" /dev/fu
   exec runuser -u nobody -- "$@"' bash "$work" reprotest --verbosity 1 --vary=-user_group \
   --control-build "$work/control" -c "$build" "$work/sources" 'build-package/vezuvazov_*.deb' \
   >"$work/reprotest.log" 2>&1 ||
-  { cat "$work/reprotest.log"; echo "FAIL: the package built again differs, or did not build"; exit 1; }
+  {
+    cat "$work/reprotest.log"
+    echo "FAIL: the package built again differs, or did not build"
+    exit 1
+  }
 grep -E 'variation:|Reproduction successful|No differences' "$work/reprotest.log" | cut -c1-100 |
   sed 's/^/   /'
 
