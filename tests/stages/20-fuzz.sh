@@ -8,6 +8,4 @@
 set -euo pipefail
 "$(dirname "$0")/../../tools/install-packages.sh" "$0"
 cd "$(dirname "$0")/../.."
-cmake --preset asan >/dev/null
-cmake --build --preset asan
-ctest --preset fuzz
+cmake --workflow --preset fuzz
