@@ -26,9 +26,15 @@ packages=$(tools/install-packages.sh --list build.sh tests/CMakeLists.txt "$@")
 echo "== the build, its tests and ${*:-no stage} in a Debian $release system: the output in $log"
 # Each step says how long it took, as build.sh does.
 if ! tools/in-debian.sh "$release" --bind "$work" --with "${packages//$'\n'/,}" -- \
-  bash -c 'cd "$1" && shift && SECONDS=0 && cmake --workflow --preset dev &&
-    echo "== build and tests: $SECONDS s" && for stage; do
-      started=$SECONDS && bash "$stage" && echo "== $stage: $((SECONDS - started)) s"; done' \
+  bash -euc 'cd "$1"
+    shift
+    cmake --workflow --preset dev
+    echo "== build and tests: $SECONDS s"
+    for stage; do
+      started=$SECONDS
+      bash "$stage"
+      echo "== $stage: $((SECONDS - started)) s"
+    done' \
   bash "$work/vezuvazov" "$@" >"$log" 2>&1; then
   cat "$log"
   echo "FAIL: the test command failed on Debian $release (its output above, kept in $log)"
