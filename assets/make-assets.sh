@@ -289,7 +289,11 @@ make_app_icon() { # name out-file
     local name=$1 file=$2 s png args=()
     for s in "${APP_ICON_SIZES[@]}"; do
         png="$tmp/app-$s.png"
-        if ((s == 16)); then render_pixel16 "$name" "$png"; else smooth_icon "$name" "$s" "PNG32:$png"; fi
+        if ((s == 16)); then
+            render_pixel16 "$name" "$png"
+        else
+            smooth_icon "$name" "$s" "PNG32:$png"
+        fi
         if ((s == 256)); then args+=("--raw=$png"); else args+=("$png"); fi
     done
     icotool -c -b 32 -o "$tmp/$file" "${args[@]}"
