@@ -14,16 +14,15 @@
 #   icon-16.png    the program's icon in the desktop's icon theme: frmMain.ico's three images
 #   icon-32.png    as 16-colour PNGs with on/off transparency
 #   icon-48.png
-#   icon.svg       the same artwork, scalable
 #   vezuvazov.ico  the program's icon for Windows (the .exe, its shortcut and uninstall entry):
 #                  frmMain's drawing at 16, 24, 32, 48, 64 and 256 pixels, 32-bit with alpha, the
 #                  256-pixel image PNG-compressed, as Explorer, the Start menu and scaled screens
 #                  ask for; the 16-pixel image is frmMain.ico's own pixel drawing
-# The results are committed; the build compiles the pictures and window icons in as Qt resources
-# (ui/CMakeLists.txt) and installs the theme icons (dist/).
+# frmMain's and vezuvazov.ico's drawn images are icon.svg, the program's scalable icon, rendered;
+# icon.svg alone is kept by hand. The results are committed; the build compiles the pictures and
+# window icons in as Qt resources (ui/CMakeLists.txt) and installs the theme icons (dist/).
 #
-# Needs ImageMagick 6 (convert), icotool (icoutils), python3 (standard library only, for the
-# tick marks) and the fonts
+# Needs ImageMagick 6 (convert), rsvg-convert (librsvg2-bin), icotool (icoutils) and the fonts
 # DejaVu Sans and Comic Neue. Runs from any working directory and writes next to
 # itself. Metadata is stripped so the output does not depend on the build time.
 set -euo pipefail
@@ -36,7 +35,9 @@ for c in /usr/bin/convert-im6.q16 /usr/bin/convert; do
     if [[ -x "$c" ]]; then IM="$c"; break; fi
 done
 [[ -n "$IM" ]] || { echo "make-assets.sh: ImageMagick 6 convert not found" >&2; exit 1; }
-command -v icotool >/dev/null || { echo "make-assets.sh: icotool (icoutils) not found" >&2; exit 1; }
+for tool in rsvg-convert icotool; do
+    command -v "$tool" >/dev/null || { echo "make-assets.sh: $tool not found" >&2; exit 1; }
+done
 
 SANS_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
@@ -99,17 +100,13 @@ make_about() { # k file
     for i in $(seq 10 20 290); do
         grid+="line $((i * k)),0 $((i * k)),$((S - 1)) line 0,$((i * k)) $((S - 1)),$((i * k)) "
     done
-    ticks="$(python3 -c '
-import math, sys
-cx, cy, k = float(sys.argv[1]), float(sys.argv[2]), int(sys.argv[3])
-out = []
-for d in range(0, 360, 10):
-    a = math.radians(d)
-    r1 = (82 if d % 30 else 76) * k
-    r2 = 88 * k
-    out.append("line %.2f,%.2f %.2f,%.2f" % (cx + r1 * math.cos(a), cy + r1 * math.sin(a),
-                                             cx + r2 * math.cos(a), cy + r2 * math.sin(a)))
-print(" ".join(out))' "$cx" "$cy" "$k")"
+    # A tick every 10 degrees, longer every 30.
+    ticks="$(awk -v cx="$cx" -v cy="$cy" -v k="$k" 'BEGIN {
+        for (d = 0; d < 360; d += 10) {
+            a = d * (atan2(0, -1) / 180); r1 = (d % 30 ? 82 : 76) * k; r2 = 88 * k
+            printf "%sline %.2f,%.2f %.2f,%.2f", (d ? " " : ""), cx + r1 * cos(a),
+                cy + r1 * sin(a), cx + r2 * cos(a), cy + r2 * sin(a)
+        } }')"
     text_fill "$S" "$tmp/about-fill.png" "$k"
     # Radar-like grid, fixed-seed grain, a scope with tick marks, the name on
     # top and the author underneath.
@@ -153,14 +150,8 @@ make_palette() {
     "$IM" "${args[@]}" +append "$tmp/vga16.png"
 }
 
-# Vector artwork in a 48x48 coordinate space (ImageMagick MVG), read by
-# render_vector through ${!name}, which shellcheck cannot follow.
-# shellcheck disable=SC2034
-MVG_main='stroke #000000 stroke-width 7 fill none circle 24,24 24,7
-line 24,1 24,15 line 24,33 24,47 line 1,24 15,24 line 33,24 47,24
-stroke #ff0000 stroke-width 3.5 circle 24,24 24,7
-stroke #ffffff stroke-width 3 line 24,2.5 24,14 line 24,34 24,45.5 line 2.5,24 14,24 line 34,24 45.5,24
-stroke #000000 stroke-width 1.5 fill #ff0000 circle 24,24 24,19.5'
+# The other window icons' artwork in a 48x48 coordinate space (ImageMagick MVG), read by
+# smooth_icon through ${!name}, which shellcheck cannot follow.
 # shellcheck disable=SC2034
 MVG_about='stroke #000080 stroke-width 2.5 fill #0000ff circle 24,24 24,2.5
 stroke none fill #ffffff circle 24,12.5 24,7.5
@@ -168,37 +159,31 @@ rectangle 19.5,19 28.5,39 rectangle 16,35 32,40 rectangle 16,19 24,23'
 # shellcheck disable=SC2034
 MVG_help='stroke #808000 stroke-width 2.5 fill #ffff00 circle 24,24 24,2.5'
 
-# The main icon's artwork in SVG: the same drawing as MVG_main.
-make_main_svg() {
-    cat > "$tmp/icon.svg" <<'EOF'
-<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">
-  <g fill="none">
-    <circle cx="24" cy="24" r="17" stroke="#000000" stroke-width="7"/>
-    <path d="M24 1V15M24 33V47M1 24H15M33 24H47" stroke="#000000" stroke-width="7"/>
-    <circle cx="24" cy="24" r="17" stroke="#ff0000" stroke-width="3.5"/>
-    <path d="M24 2.5V14M24 34V45.5M2.5 24H14M34 24H45.5" stroke="#ffffff" stroke-width="3"/>
-  </g>
-  <circle cx="24" cy="24" r="4.5" fill="#ff0000" stroke="#000000" stroke-width="1.5"/>
-</svg>
-EOF
-    mv -f -- "$tmp/icon.svg" "$out/icon.svg"
+# An icon's artwork at size x size with soft edges: drawn eight times larger, box-filtered down.
+smooth_icon() { # name size [format:]out.png
+    local name=$1 s=$2 big=$(($2 * 8)) mvg="MVG_$1" drawing extra=()
+    if [[ $name == main ]]; then
+        rsvg-convert -w "$big" -h "$big" -o "$tmp/main-big.png" "$out/icon.svg"
+        drawing=("$tmp/main-big.png")
+    else
+        # MVG's units are pixels at 96 dpi: at 16 x size dpi the drawing is 8 x size wide.
+        printf 'viewbox 0 0 48 48\n%s\n' "${!mvg}" >"$tmp/$name.mvg"
+        drawing=(-background none -density $((16 * s)) "MVG:$tmp/$name.mvg" +density)
+    fi
+    if [[ $name == help ]]; then
+        extra=(-font "$SANS_BOLD" -pointsize $((big * 34 / 48)) -gravity center
+               -fill '#000000' -annotate "+0+$((big / 48))" '?')
+    fi
+    "$IM" "${drawing[@]}" "${extra[@]}" -filter Box -resize "${s}x${s}" -strip \
+          -define png:exclude-chunks=date,time "$3"
 }
 
-# 48x48 and 32x32: draw 8x larger, box-filter down, map to the palette
-# without dithering and cut the alpha to on/off at 50 %.
+# 48x48 and 32x32: the soft drawing mapped to the palette without dithering, its alpha cut to
+# on/off at 50 %.
 render_vector() { # name size out.png
-    local name=$1 s=$2 big=$(( $2 * 8 )) mvg extra=()
-    local scale
-    scale="$(python3 -c "print($big / 48)")"
-    mvg="MVG_$name"
-    if [[ $name == help ]]; then
-        extra=(-font "$SANS_BOLD" -pointsize $(( big * 34 / 48 )) -gravity center
-               -fill '#000000' -annotate "+0+$(( big / 48 ))" '?')
-    fi
-    "$IM" -size "${big}x${big}" xc:none -draw "scale $scale,$scale ${!mvg}" "${extra[@]}" \
-          -filter Box -resize "${s}x${s}" "$tmp/$name-$s-rgba.png"
-    "$IM" \( "$tmp/$name-$s-rgba.png" -alpha off +dither -remap "$tmp/vga16.png" \) \
-          \( "$tmp/$name-$s-rgba.png" -alpha extract -threshold 50% \) \
+    smooth_icon "$1" "$2" "$tmp/$1-$2-rgba.png"
+    "$IM" \( "$tmp/$1-$2-rgba.png" -alpha off +dither -remap "$tmp/vga16.png" \) \
+          \( "$tmp/$1-$2-rgba.png" -alpha extract -threshold 50% \) \
           -alpha off -compose CopyOpacity -composite "PNG32:$3"
 }
 
@@ -279,14 +264,7 @@ EOF
 
 render_pixel16() { # name out.png
     xpm16 "$1" > "$tmp/$1-16.xpm"
-    "$IM" "XPM:$tmp/$1-16.xpm" "PNG32:$2"
-}
-
-# Packs PNGs (already at most 16 palette colours plus on/off alpha) into one .ico whose entries
-# are 4-bpp BMPs with an AND mask.
-pack_ico() { # out.ico png...
-    local ico=$1; shift
-    icotool -c -b 4 -o "$ico" "$@"
+    "$IM" "XPM:$tmp/$1-16.xpm" -strip "PNG32:$2"
 }
 
 render_icon() { # name
@@ -298,28 +276,23 @@ render_icon() { # name
 make_icon() { # name out-file
     local name=$1 file=$2
     render_icon "$name"
-    pack_ico "$tmp/$file" "$tmp/$name-48.png" "$tmp/$name-32.png" "$tmp/$name-16.png"
+    # The images have at most 16 palette colours and on/off alpha: 4-bpp BMPs with an AND mask.
+    icotool -c -b 4 -o "$tmp/$file" "$tmp/$name-48.png" "$tmp/$name-32.png" "$tmp/$name-16.png"
     mv -f -- "$tmp/$file" "$out/$file"
 }
 
-# The program's icon for Windows, in true colour with soft edges: the vector drawing box-filtered
-# down from eight times the size; at 16 pixels the pixel drawing, which stays sharp where the
-# vector one blurs. icotool stores the 256-pixel image as PNG (--raw), the others as 32-bit BMPs.
+# The program's icon for Windows, in true colour with soft edges; at 16 pixels the pixel
+# drawing, which stays sharp where the soft one blurs. icotool stores the 256-pixel image as PNG
+# (--raw), the others as 32-bit BMPs.
 APP_ICON_SIZES=(16 24 32 48 64 256)
 make_app_icon() { # name out-file
-    local name=$1 file=$2 s png args=() big mvg scale
-    mvg="MVG_$name"
+    local name=$1 file=$2 s png args=()
     for s in "${APP_ICON_SIZES[@]}"; do
         png="$tmp/app-$s.png"
         if ((s == 16)); then
-            xpm16 "$name" > "$tmp/app-16.xpm"
-            "$IM" "XPM:$tmp/app-16.xpm" -strip "PNG32:$png"
+            render_pixel16 "$name" "$png"
         else
-            big=$((s * 8))
-            scale="$(python3 -c "print($big / 48)")"
-            "$IM" -size "${big}x${big}" xc:none -draw "scale $scale,$scale ${!mvg}" \
-                  -filter Box -resize "${s}x${s}" -strip \
-                  -define png:exclude-chunks=date,time "PNG32:$png"
+            smooth_icon "$name" "$s" "PNG32:$png"
         fi
         if ((s == 256)); then args+=("--raw=$png"); else args+=("$png"); fi
     done
@@ -356,7 +329,6 @@ make_palette
 make_icon main frmMain.ico
 make_icon_pngs main
 make_twice_icon_pngs main frmMain
-make_main_svg
 make_app_icon main vezuvazov.ico
 make_icon about frmAbout.ico
 make_twice_icon_pngs about frmAbout

@@ -46,7 +46,7 @@ qt_prefix=$qt_dir/mingw-static
 qt_stamp=$qt_prefix/.vezuvazov-built
 
 packages=(g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools cmake ninja-build googletest
-  dpkg-dev xz-utils zip unzip nsis python3)
+  dpkg-dev xz-utils zip unzip nsis python3 python3-debian)
 
 # Only what the program uses: Core, Gui and Widgets with the Windows platform plugin and the JPEG
 # and ICO image plugins. Qt's own copies of the image and text libraries are built in, as Windows

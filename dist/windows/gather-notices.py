@@ -3,12 +3,13 @@
 """Writes the third-party notices of a statically linked vezuvazov.exe.
 
 What went into the program is read, not listed by hand: the linker's map names every archive
-member it took in; Qt's build graph (its build.ninja and the dependency log of `ninja -t deps`)
-leads from those members to the sources and headers they were compiled from; Qt's
+member it took in; Qt's build graph (as Ninja's query tool and dependency log tell it) leads from
+those members to the sources and headers they were compiled from; Qt's
 qt_attribution.json files say which of those sources are third-party code, under what licence.
 Archive members from the compiler's and MinGW-w64's own libraries are covered by the copyright
 files of the Debian packages that ship them: of those, what concerns the libraries a program
 links, with the licence texts themselves, never a pointer to a file of the build machine.
+Needs ninja and python3-debian.
 
 Usage: gather-notices.py MAP QT_SOURCE QT_BUILD QT_PREFIX OUTPUT
 Prints the names of the notices it wrote, one a line.
@@ -20,10 +21,11 @@ import subprocess
 import sys
 from collections import defaultdict
 
+from debian.copyright import Copyright
+
 MAP_MEMBERS_HEADING = "Archive member included to satisfy reference by file (symbol)"
 MAP_MEMBER = re.compile(r"^(\S+\.a)\(([^)]+)\)(?:\s|$)")
 MAP_LOAD = re.compile(r"^LOAD (\S+)$")
-NINJA_WORKDIR = "${cmake_ninja_workdir}"
 # Sources generated once and kept in Qt's tree, whose attribution names what they were generated
 # from rather than themselves.
 GENERATED_FROM = {"src/gui/painting/webgradients.cpp": "util/gradientgen/webgradients.css"}
@@ -50,65 +52,41 @@ def linked_inputs(map_path):
     return members, objects
 
 
-def ninja_paths(text):
-    """Splits a part of a build statement into paths, undoing Ninja's escapes."""
-    paths, current, i = [], "", 0
-    while i < len(text):
-        c = text[i]
-        if c == "$" and text.startswith("{", i + 1):  # a variable, kept as it is
-            end = text.index("}", i) + 1
-            current += text[i:end]
-            i = end
-            continue
-        if c == "$" and i + 1 < len(text):  # an escaped space, colon or dollar
-            current += text[i + 1]
-            i += 2
-            continue
-        if c == " ":
-            if current:
-                paths.append(current)
-            current = ""
-        else:
-            current += c
-        i += 1
-    if current:
-        paths.append(current)
-    return [p.removeprefix(NINJA_WORKDIR) for p in paths]
-
-
-def split_statement(statement):
-    """'outs | implicit outs: rule ins | implicit ins || order-only' into outputs and inputs."""
-    colon = re.search(r"(?<!\$): ", statement)
-    outputs = [p for p in ninja_paths(statement[: colon.start()]) if p != "|"]
-    inputs = ninja_paths(statement[colon.end():])[1:]  # the rule's name first
-    if "||" in inputs:
-        inputs = inputs[: inputs.index("||")]
-    return outputs, [p for p in inputs if p != "|"]
-
-
 def absolute(qt_build, path):
     """Ninja names a file now relative to the build folder, now absolute: one name for each."""
     return os.path.normpath(os.path.join(qt_build, path))
 
 
-def build_graph(qt_build):
-    """Each output of Qt's build with the inputs of the statement that makes it."""
-    made_from = {}
-    with open(os.path.join(qt_build, "build.ninja"), encoding="utf-8") as lines:
-        for line in lines:
-            if line.startswith("build "):
-                outputs, inputs = split_statement(line[len("build "):].rstrip("\n"))
-                for output in outputs:
-                    made_from[absolute(qt_build, output)] = [absolute(qt_build, i) for i in inputs]
-    return made_from
+def ninja(qt_build, *arguments):
+    return subprocess.run(["ninja", "-C", qt_build, *arguments], check=True,
+                          capture_output=True, text=True).stdout
+
+
+def built_files(qt_build):
+    """Every file Qt's build makes, by its absolute name, with the name Ninja knows it by."""
+    lines = ninja(qt_build, "-t", "targets", "all").splitlines()
+    return {absolute(qt_build, name): name for name in (l.rsplit(": ", 1)[0] for l in lines)}
+
+
+def made_from(qt_build, built, files):
+    """The explicit and implicit inputs of the build statements that make the files, as Ninja's
+    query tool tells them; not the order-only ones, which only order the build."""
+    inputs, current, section = {}, [], ""
+    lines = ninja(qt_build, "-t", "query", *(built[f] for f in files)).splitlines() if files else []
+    for line in lines:
+        if not line.startswith(" "):  # a file asked for, with a colon after it
+            current = inputs.setdefault(absolute(qt_build, line[:-1]), [])
+        elif not line.startswith("    "):  # "input: RULE", "outputs:" or "validations:"
+            section = line.split()[0]
+        elif section == "input:" and not line.startswith("    ||"):
+            current.append(absolute(qt_build, line[4:].removeprefix("| ")))
+    return inputs
 
 
 def dependency_log(qt_build):
     """The headers and sources each object was compiled from, as the compiler reported them."""
-    text = subprocess.run(["ninja", "-C", qt_build, "-t", "deps"], check=True,
-                          capture_output=True, text=True).stdout
     deps, current = defaultdict(list), None
-    for line in text.splitlines():
+    for line in ninja(qt_build, "-t", "deps").splitlines():
         if line and not line.startswith(" "):
             current = absolute(qt_build, line.split(": #deps", 1)[0])
         elif line.strip() and current:
@@ -116,7 +94,7 @@ def dependency_log(qt_build):
     return deps
 
 
-def qt_build_path(path, qt_prefix, qt_build, made_from):
+def qt_build_path(path, qt_prefix, qt_build, built):
     """The build tree's file of a file the program linked from Qt's installed prefix."""
     relative = os.path.relpath(path, qt_prefix)
     # Installed object libraries: lib/objects-<config>/<target>/<file>, built as
@@ -124,28 +102,26 @@ def qt_build_path(path, qt_prefix, qt_build, made_from):
     parts = relative.split(os.sep)
     if len(parts) > 3 and parts[0] == "lib" and parts[1].startswith("objects-"):
         suffix = "/CMakeFiles/{}.dir/{}".format(parts[2], "/".join(parts[3:]))
-        return [out for out in made_from if out.endswith(suffix)]
+        return [out for out in built if out.endswith(suffix)]
     return [absolute(qt_build, relative)]
 
 
 def compiled_files(members, objects, qt_prefix, qt_build):
     """Every source file (absolute) that went into the Qt code the program holds."""
-    made_from, deps = build_graph(qt_build), dependency_log(qt_build)
-    start = []
-    for archive, member in members:
-        if archive.startswith(qt_prefix + os.sep):
-            for built in qt_build_path(archive, qt_prefix, qt_build, made_from):
-                start += [o for o in made_from.get(built, []) if os.path.basename(o) == member]
+    built, deps = built_files(qt_build), dependency_log(qt_build)
+    in_qt = [(qt_build_path(archive, qt_prefix, qt_build, built), member)
+             for archive, member in members if archive.startswith(qt_prefix + os.sep)]
+    archives = made_from(qt_build, built, {a for found, _ in in_qt for a in found if a in built})
+    start = {o for found, member in in_qt for a in found for o in archives.get(a, [])
+             if os.path.basename(o) == member}
     for obj in objects:
         if obj.startswith(qt_prefix + os.sep):
-            start += qt_build_path(obj, qt_prefix, qt_build, made_from)
-    seen, todo = set(), list(start)
-    while todo:
-        node = todo.pop()
-        if node in seen:
-            continue
-        seen.add(node)
-        todo += made_from.get(node, []) + deps.get(node, [])
+            start.update(qt_build_path(obj, qt_prefix, qt_build, built))
+    seen, todo = set(), start
+    while todo:  # one query for each step further from the linked objects
+        seen |= todo
+        inputs = made_from(qt_build, built, [f for f in todo if f in built])
+        todo = {i for f in todo for i in inputs.get(f, []) + deps.get(f, [])} - seen
     return seen
 
 
@@ -243,21 +219,13 @@ def gcc_runtime_text(copyright_text):
 def mingw_runtime_text(copyright_text):
     """The paragraphs of a machine-readable copyright file for what a program links, and the
     stand-alone licence paragraphs they name."""
-    paragraphs = [p.strip("\n") for p in re.split(r"\n[ \t]*\n", copyright_text) if p.strip()]
-    field = lambda paragraph, name: re.search(r"^{}: *(.*)$".format(name), paragraph, re.M)
-    linked, names = [], set()
-    for paragraph in paragraphs:
-        files = field(paragraph, "Files")
-        if not files:
-            continue
-        patterns = re.findall(r"\S+", paragraph[files.start(1):field(paragraph, "Copyright").start()])
-        if any(p == "*" or (p.startswith(MINGW_LINKED[1:]) and not p.startswith(MINGW_NOT_LINKED))
-               for p in patterns):
-            linked.append(paragraph)
-            names.update(re.split(r" and | or ", field(paragraph, "License").group(1)))
-    licences = [p for p in paragraphs if p.startswith("License: ") and field(p, "License").group(1)
-                in names]
-    return "\n\n".join(linked + licences)
+    parsed = Copyright(copyright_text.splitlines(keepends=True))
+    linked = [p for p in parsed.all_files_paragraphs() if any(
+        f == "*" or (f.startswith(MINGW_LINKED[1:]) and not f.startswith(MINGW_NOT_LINKED))
+        for f in p.files)]
+    names = {n for p in linked for n in re.split(r" and | or ", p.license.synopsis)}
+    licences = [p for p in parsed.all_license_paragraphs() if p.license.synopsis in names]
+    return "\n\n".join(p.dump().strip("\n") for p in linked + licences)
 
 
 def toolchain_text(package, copyright_text):

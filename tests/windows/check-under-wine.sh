@@ -142,7 +142,7 @@ expect_readable_buttons() {
   # for over two seconds: pictures for up to ten seconds before the verdict.
   local tries=20
   until import -window "$wid" "$picture" \
-    && measured=$(/usr/bin/python3 "$here/button-contrast.py" "$picture" "${rects[@]}"); do
+    && measured=$("$repo/build/tests/ui/button_contrast" "$picture" "${rects[@]}"); do
     ((--tries > 0)) || fail "a button of $name is hard to read (below 4.5:1): ${measured//$'\n'/; }"
     sleep 0.5
   done

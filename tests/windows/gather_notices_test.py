@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The pieces of dist/windows/gather-notices.py that read the linker's map, Ninja's build file and
-Qt's attribution entries, on small made-up inputs shaped like the real ones."""
+"""The pieces of dist/windows/gather-notices.py that read the linker's map, Ninja's answers about
+a build and Qt's attribution entries, on small made-up inputs shaped like the real ones."""
 import importlib.util
 import os
 import sys
 import tempfile
 import unittest
+
+from debian import copyright
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 FOUND = importlib.util.spec_from_file_location(
@@ -29,6 +31,16 @@ LOAD /q/lib/objects-Release/Gui_resources_1/.rcc/qrc_qpdf.cpp.obj
 LOAD /q/lib/libQt6Gui.a
 """
 
+# A build file of CMake's kind: files named relative to the build folder or absolute, Ninja's
+# escapes, implicit outputs and inputs, order-only inputs.
+NINJA = """cmake_ninja_workdir = {}/
+rule CXX
+  command = c
+build a.obj: CXX /s/a.cpp || order
+build a$ b.obj | ${{cmake_ninja_workdir}}c.obj: CXX c$:/x.cpp | h.h || o
+build lib/libQt6Gui.a: CXX x.obj y.obj
+"""
+
 
 class GatherNotices(unittest.TestCase):
     def test_map_gives_members_and_loaded_objects(self):
@@ -44,16 +56,17 @@ class GatherNotices(unittest.TestCase):
             ("/usr/x86_64-w64-mingw32/lib/libkernel32.a", "d1.o")])
         self.assertEqual(objects, ["/q/lib/objects-Release/Gui_resources_1/.rcc/qrc_qpdf.cpp.obj"])
 
-    def test_build_statements_split_into_outputs_and_inputs(self):
-        cases = [
-            ("a.obj: CXX /s/a.cpp || order", ["a.obj"], ["/s/a.cpp"]),
-            ("a$ b.obj | ${cmake_ninja_workdir}a$ b.obj: CXX c$:/x.cpp | h.h || o",
-             ["a b.obj", "a b.obj"], ["c:/x.cpp", "h.h"]),
-            ("lib/libQt6Gui.a: LINK x.obj y.obj", ["lib/libQt6Gui.a"], ["x.obj", "y.obj"]),
-        ]
-        for statement, outputs, inputs in cases:
-            with self.subTest(statement):
-                self.assertEqual(notices.split_statement(statement), (outputs, inputs))
+    def test_build_statements_give_their_inputs_but_not_order_only_ones(self):
+        with tempfile.TemporaryDirectory() as build:
+            with open(os.path.join(build, "build.ninja"), "w", encoding="utf-8") as f:
+                f.write(NINJA.format(build))
+            built, h = notices.built_files(build), os.path.join(build, "h.h")
+            self.assertEqual(notices.made_from(build, built, sorted(built)), {
+                os.path.join(build, "a.obj"): ["/s/a.cpp"],
+                os.path.join(build, "a b.obj"): [os.path.join(build, "c:/x.cpp"), h],
+                os.path.join(build, "c.obj"): [os.path.join(build, "c:/x.cpp"), h],
+                os.path.join(build, "lib/libQt6Gui.a"): [os.path.join(build, "x.obj"),
+                                                         os.path.join(build, "y.obj")]})
 
     def test_attribution_covers_its_files_its_path_or_its_folder(self):
         compiled = {"/q/3rd/png/png.c", "/q/gui/painting/qregion.cpp", "/q/3rd/ft/src/gzip/zip.c"}
@@ -91,7 +104,8 @@ class GatherNotices(unittest.TestCase):
                " - libstdc++-v3\n\nThe libbacktrace library is BSD.\n\nGCC RUNTIME LIBRARY "
                "EXCEPTION\n\nVersion 3.1\n\n2. No Weakening.\n\nThe copyleft\nrequirements of the "
                "license of GCC.\n\n\nlibquadmath: LGPL.\n")
-        mingw = ("Format: dep5\n\nFiles: *\nCopyright: mingw-w64\nLicense: ZPL-2.1\n ZPL text\n\n"
+        mingw = ("Format: " + copyright._CURRENT_FORMAT +  # the one python3-debian knows
+                 "\n\nFiles: *\nCopyright: mingw-w64\nLicense: ZPL-2.1\n ZPL text\n\n"
                  "Files: mingw-w64-crt/gdtoa/*\nCopyright: Lucent\nLicense: BSD-3-clause\n\n"
                  "Files: mingw-w64-crt/profile/gmon.c\nCopyright: UC\nLicense: Cygwin\n\n"
                  "Files: mingw-w64-headers/x.h\n       mingw-w64-crt/y.c\nCopyright: W\n"
