@@ -7,7 +7,7 @@
 # to build: the test command never builds it, and where it is missing the stage says so in one
 # line and passes. The cross-build brings its own tools, in Debian 13; the check runs here, with
 # Wine, MinGW's objdump, the .exe's resources read by icoutils and screenshots by ImageMagick.
-# Packages: wine64 binutils binutils-mingw-w64-x86-64 icoutils imagemagick python3-pil
+# Packages: wine64 binutils binutils-mingw-w64-x86-64 icoutils imagemagick
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 if ! dist/windows/cross-build.sh --qt-cached; then
