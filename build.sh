@@ -9,6 +9,7 @@
 # stage its own.
 # Packages: g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
 # Packages: libgtest-dev libbenchmark-dev libxcb1-dev fonts-comic-neue fonts-liberation2 fontconfig
+# Packages: ccache
 set -euo pipefail
 cd "$(dirname "$0")"
 

@@ -23,11 +23,16 @@ git clone -q "$PWD" "$work/vezuvazov"
 git ls-files -z --cached --others --exclude-standard |
   tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$work/vezuvazov"
 packages=$(tools/install-packages.sh --list build.sh tests/CMakeLists.txt "$@")
+# The builds there compile through this machine's ccache, which keeps each release's compilers'
+# objects apart.
+ccache_dir=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}
+mkdir -p "$ccache_dir"
 echo "== the build, its tests and ${*:-no stage} in a Debian $release system: the output in $log"
 # Each step says how long it took, as build.sh does.
-if ! tools/in-debian.sh "$release" --bind "$work" --with "${packages//$'\n'/,}" -- \
-  bash -euc 'cd "$1"
-    shift
+if ! tools/in-debian.sh "$release" --bind "$work" --bind "$ccache_dir" \
+  --with "${packages//$'\n'/,}" -- bash -euc 'export CCACHE_DIR=$1
+    cd "$2"
+    shift 2
     cmake --workflow --preset dev
     echo "== build and tests: $SECONDS s"
     for stage; do
@@ -35,7 +40,7 @@ if ! tools/in-debian.sh "$release" --bind "$work" --with "${packages//$'\n'/,}" 
       bash "$stage"
       echo "== $stage: $((SECONDS - started)) s"
     done' \
-  bash "$work/vezuvazov" "$@" >"$log" 2>&1; then
+  bash "$ccache_dir" "$work/vezuvazov" "$@" >"$log" 2>&1; then
   cat "$log"
   echo "FAIL: the test command failed on Debian $release (its output above, kept in $log)"
   exit 1
