@@ -197,11 +197,14 @@ measure_captions() {
   ((${#INK[@]} == ${#CAPTIONS[@]})) || fail "could not measure the captions in $picture"
 }
 
-# Keeps the width of each caption's ink in the Linux program's window titled $2, pictured in $1.
+# Learns where the Linux program's window $1, titled $2, has its controls, and keeps how wide the
+# ink of each caption is in its picture.
 declare -A LINUX_INK=()
-measure_linux_captions() {
+linux_window() {
   local i
-  SCALE=100 measure_captions "$1" "$2" 0 0
+  locate "$1" "$2" || fail "AT-SPI shows no window \"$2\""
+  wait_until "window \"$2\" was not painted" painted "$1" "$E2E_WORK/linux.png"
+  SCALE=100 measure_captions "$E2E_WORK/linux.png" "$2" 0 0
   for i in "${!CAPTIONS[@]}"; do LINUX_INK["$2/${CAPTIONS[i]}"]=${INK[i]##* }; done
 }
 
@@ -255,16 +258,16 @@ check_window() {
   expect_readable_buttons "$picture" "$title" "$dx" "$dy" "$3"
 }
 
-# Opens the window titled $2 from the main window $1 with the button $3, checks it as $4, and
-# closes it again, as a player would with Alt+F4.
+# Opens a window from the main window $1 with its button, $2 being "BUTTON=TITLE", checks it as
+# $3-<title> and closes it again, as a player would with Alt+F4.
 check_opened() {
-  local wid
-  click_scaled "$1" "$3"
-  wid=$(wait_window "$2")
-  check_window "$wid" "$2" "$4"
+  local title=${2#*=} wid
+  click_scaled "$1" "${2%%=*}"
+  wid=$(wait_window "$title")
+  check_window "$wid" "$title" "$3-${title,,}"
   focus "$wid"
   xdotool key alt+F4
-  wait_gone "$2" "$wid"
+  wait_gone "$title" "$wid"
 }
 
 # ---- What Explorer and the loader read from the .exe.
@@ -333,12 +336,6 @@ LINUX_GAME="$E2E_WORK/linux-game"
 mkdir -p "$LINUX_GAME/cstrike"
 start_app
 MAIN=$(wait_window "$MAIN_TITLE")
-# The Linux program's windows as pictures, for the width of each caption's ink.
-linux_window() {
-  locate "$1" "$2" || fail "AT-SPI shows no window \"$2\""
-  wait_until "window \"$2\" was not painted" painted "$1" "$E2E_WORK/linux.png"
-  measure_linux_captions "$E2E_WORK/linux.png" "$2"
-}
 linux_window "$MAIN" "$MAIN_TITLE"
 create_script "$MAIN"
 linux_window "$SAVE" "$SAVE_TITLE"
@@ -346,7 +343,9 @@ save_into "$SAVE" "$LINUX_GAME"
 expected_scripts 1 >"$E2E_WORK/one.expected"
 expect_same_bytes "$LINUX_GAME/cstrike/MyScript.cfg" "$E2E_WORK/one.expected"
 log "Linux program saved MyScript.cfg"
-for opened in "$CODE_BUTTON=$CODE_TITLE" "$ABOUT_BUTTON=$ABOUT_TITLE" "$HELP_BUTTON=$HELP_TITLE"; do
+# The windows the main window opens, each by its button.
+OPENED=("$CODE_BUTTON=$CODE_TITLE" "$ABOUT_BUTTON=$ABOUT_TITLE" "$HELP_BUTTON=$HELP_TITLE")
+for opened in "${OPENED[@]}"; do
   atspi "$MAIN_TITLE" "${opened%%=*}" press
   linux_window "$(wait_window "${opened#*=}")" "${opened#*=}"
 done
@@ -400,9 +399,7 @@ for case in "windows-10 18362 1 100" "dark 18362 0 100" "125 18362 1 125" "150 1
   [[ $name != windows-11 ]] \
     || same_picture "$E2E_WORK/windows-10-main.png" "$E2E_WORK/$name-main.png" \
     || fail "on Windows 11 the main window looks otherwise than on Windows 10, in another style"
-  check_opened "$MAIN1" "$CODE_TITLE" "$CODE_BUTTON" "$name-code"
-  check_opened "$MAIN1" "$ABOUT_TITLE" "$ABOUT_BUTTON" "$name-about"
-  check_opened "$MAIN1" "$HELP_TITLE" "$HELP_BUTTON" "$name-help"
+  for opened in "${OPENED[@]}"; do check_opened "$MAIN1" "$opened" "$name"; done
   click_scaled "$MAIN1" "$CREATE_BUTTON"
   SAVE=$(wait_window "$SAVE_TITLE")
   MAIN2=$(wait_window "$MAIN_TITLE" "$MAIN1")
