@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <cstdlib>
 
 #include "app/StartFailure.h"
 #include "files/ScriptFile.h"
 #include "ui/Forms.h"
+#include "ui/Platform.h"
 #include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
+  if (!Platform::SystemSupported()) return EXIT_FAILURE;
+  Platform::UseCheckedStyle();
   PrepareScriptFileWrites();
   WatchStart();
   QApplication app(argc, argv);

@@ -11,6 +11,14 @@ class QWidget;
 // window systems of its platform apart (X11, Wayland, the tests' offscreen one).
 namespace Platform {
 
+// Whether the program runs on this system. Where it does not, the player is told what it needs (a
+// message box) and the answer is false. Called first, before anything is made or written.
+bool SystemSupported();
+
+// Has the application object, made next, take the widget style the windows were checked in, unless
+// the player chose one: a -style argument or QT_STYLE_OVERRIDE wins.
+void UseCheckedStyle();
+
 // Brings a shown window to the front and makes it the active one. Wayland lets no program raise or
 // activate its windows: there a window already on screen is mapped anew, as a compositor puts the
 // window mapped last on top and makes it the active one.

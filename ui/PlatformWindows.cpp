@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <QFont>
+#include <QOperatingSystemVersion>
 #include <QPushButton>
 #include <QString>
 
@@ -10,9 +11,35 @@
 namespace {
 // The platform plugin Qt starts unless told otherwise.
 constexpr const char* DefaultPlatform = "windows";
+
+// Qt 6.8 would pick its windows11 style on Windows 11. That style draws its check marks and arrows
+// in the Segoe Fluent Icons font, which Windows 11 has and Wine, which the windows are checked
+// under, has not: there it drew neither, so the windows were never seen whole in it. windowsvista,
+// drawn with Windows' own theme parts on 10 and 11 alike, is the style every check saw.
+constexpr const char* CheckedStyle = "windowsvista";
+
+constexpr const wchar_t* TooOldTitle = L"Vezuvazov";
+constexpr const wchar_t* TooOldText =
+    L"Vezuvazov needs " VEZUVAZOV_WINDOWS_NEEDED L". This computer runs an older Windows.";
+
+// The one place the program reads which Windows it runs on: its build number, as Windows tells a
+// program whose manifest declares Windows 10.
+int WindowsBuild() { return QOperatingSystemVersion::current().microVersion(); }
+
 }  // namespace
 
 namespace Platform {
+
+bool SystemSupported() {
+  if (WindowsBuild() >= VEZUVAZOV_WINDOWS_BUILD) return true;
+  MessageBoxW(nullptr, TooOldText, TooOldTitle, MB_OK | MB_ICONSTOP);
+  return false;
+}
+
+// Qt takes a -style argument before this variable, and the variable before its own pick.
+void UseCheckedStyle() {
+  if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) qputenv("QT_STYLE_OVERRIDE", CheckedStyle);
+}
 
 void BringToFront(QWidget* window) {
   window->raise();

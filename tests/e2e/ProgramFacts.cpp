@@ -22,6 +22,9 @@
 #include "ui/Forms.h"
 #include "ui/MessageBox.h"
 #include "ui/Program.h"
+#include "ui/frmAbout.h"
+#include "ui/frmCode.h"
+#include "ui/frmHelp.h"
 #include "ui/frmMain.h"
 #include "ui/frmSave.h"
 
@@ -43,17 +46,17 @@ void PrintFacts() {
   frmSave& s = Forms::Load<frmSave>();
   Print("MAIN_TITLE", m.windowTitle());
   Print("SAVE_TITLE", s.windowTitle());
-  const std::pair<const char*, QWidget*> controls[] = {{"TITLE_PICTURE", m.picTitle},
-                                                       {"NAME_BOX", m.txtScriptName},
-                                                       {"CREATE_BUTTON", m.cmdCreate},
-                                                       {"PRIMARY_COMBO", m.comPrimary},
-                                                       {"SECONDARY_COMBO", m.comSecondary},
-                                                       {"ANNOUNCE_CHECK", m.chkAnnounce},
-                                                       {"ADVERTISE_BOX", m.txtAdvertise},
-                                                       {"BIND_KEY_COMBO", m.comBind},
-                                                       {"EXIT_BUTTON", m.cmdExit},
-                                                       {"DIRECTORY_BOX", s.txtDirectory},
-                                                       {"OK_BUTTON", s.cmdOK}};
+  Print("CODE_TITLE", Forms::Load<frmCode>().windowTitle());
+  Print("ABOUT_TITLE", Forms::Load<frmAbout>().windowTitle());
+  Print("HELP_TITLE", Forms::Load<frmHelp>().windowTitle());
+  const std::pair<const char*, QWidget*> controls[] = {
+      {"TITLE_PICTURE", m.picTitle},     {"NAME_BOX", m.txtScriptName},
+      {"CREATE_BUTTON", m.cmdCreate},    {"CODE_BUTTON", m.cmdCode},
+      {"ABOUT_BUTTON", m.cmdAbout},      {"HELP_BUTTON", m.cmdHelp},
+      {"PRIMARY_COMBO", m.comPrimary},   {"SECONDARY_COMBO", m.comSecondary},
+      {"ANNOUNCE_CHECK", m.chkAnnounce}, {"ADVERTISE_BOX", m.txtAdvertise},
+      {"BIND_KEY_COMBO", m.comBind},     {"EXIT_BUTTON", m.cmdExit},
+      {"DIRECTORY_BOX", s.txtDirectory}, {"OK_BUTTON", s.cmdOK}};
   for (const auto& [key, control] : controls) Print(key, Said(control));
   const std::pair<const char*, const char*> boxes[] = {
       {"FINISHED_BOX", BoxTitle::Finished},

@@ -5,7 +5,7 @@ reader: a window by its title, a control by its name. Exits with 1, saying nothi
 window of that title or the control is not there: the end-to-end tests wait with wait_until.
   atspi.py TITLE             one line "ROLE NAME=X,Y,WIDTH,HEIGHT" for the window and for each of
                              its named controls: ROLE as pyatspi names it (ROLE_PUSH_BUTTON, ...),
-                             the place in the window's pixels
+                             a line break of the name as a space, the place in the window's pixels
   atspi.py TITLE NAME press  does the control's action, as a switch user presses it
   atspi.py TITLE NAME set TEXT  sets the text of the control's edit field (a combo box's)"""
 import sys
@@ -43,7 +43,8 @@ def main(title, name=None, action=None, text=None):
         corner = extents(win)
         for named in (win, *controls(win)):
             box = extents(named)
-            print(f"{pyatspi.Role(named.getRole())} {named.name}="
+            name = named.name.replace("\n", " ")
+            print(f"{pyatspi.Role(named.getRole())} {name}="
                   f"{box.x - corner.x},{box.y - corner.y},{box.width},{box.height}")
         return
     control = next((c for c in controls(win) if c.name == name), None) or sys.exit(1)

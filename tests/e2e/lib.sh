@@ -27,6 +27,7 @@ E2E_SERVER_PID=""     # Xvfb's or Weston's
 E2E_WM_PID=""
 E2E_APP_PID=""
 E2E_OTHER_PIDS=()     # whatever else a test starts that must stop with it
+E2E_TOOLS=()          # the commands a test needs besides the harness's own
 E2E_FAILED=1
 
 log() {
@@ -56,17 +57,19 @@ e2e_cleanup() {
   exit "$rc"
 }
 
-# Checks the program, the tools and the session bus, reads the program's facts, makes the work
-# directory and starts the display server.
+# Checks the program, the tools (naming every one missing) and the session bus, reads the
+# program's facts, makes the work directory and starts the display server.
 e2e_begin() {
   [[ $# -ge 1 ]] || fail "usage: dbus-run-session -- $0 PATH_TO_PROGRAM"
   APP=$1
   [[ -x "$APP" ]] || fail "program not found or not executable: $APP"
-  local tool tools=(timeout dbus-update-activation-environment Xvfb xdotool xprop xwininfo xclip)
+  local tool missing=() tools=(timeout dbus-update-activation-environment Xvfb xdotool xprop xwininfo
+    xclip)
   [[ "${E2E_WM:-}" != weston ]] || tools=(timeout dbus-update-activation-environment weston-debug)
-  for tool in "${tools[@]}" ${E2E_WM:+"$E2E_WM"}; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (./build.sh test installs it)"
+  for tool in "${tools[@]}" ${E2E_WM:+"$E2E_WM"} "${E2E_TOOLS[@]}"; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
   done
+  ((${#missing[@]} == 0)) || fail "not installed: ${missing[*]} (./build.sh test installs them)"
   [[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no session bus: run it under dbus-run-session"
   trap e2e_cleanup EXIT
   trap 'exit 130' INT
