@@ -27,10 +27,15 @@ packages=$(tools/install-packages.sh --list build.sh tests/CMakeLists.txt "$@")
 # objects apart.
 ccache_dir=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}
 mkdir -p "$ccache_dir"
+# The monkey's run, as the caller sets it (MONKEY_SEED replays a run there too).
+monkey=()
+for name in MONKEY_SEED MONKEY_EVENTS MONKEY_SECONDS; do
+  [ -z "${!name:-}" ] || monkey+=("$name=${!name}")
+done
 echo "== the build, its tests and ${*:-no stage} in a Debian $release system: the output in $log"
 # Each step says how long it took, as build.sh does.
 if ! tools/in-debian.sh "$release" --bind "$work" --bind "$ccache_dir" \
-  --with "${packages//$'\n'/,}" -- bash -euc 'export CCACHE_DIR=$1
+  --with "${packages//$'\n'/,}" -- env "${monkey[@]}" bash -euc 'export CCACHE_DIR=$1
     cd "$2"
     shift 2
     cmake --workflow --preset dev
