@@ -3,7 +3,7 @@
 # Debian forky, the release in development (Debian's testing), where a packager or a derivative
 # that follows it meets a new toolchain first (CMake 4, Qt 6.11, GCC 16, clang 21): what a new
 # toolchain can change, in a forky system (tools/test-in-debian.sh): the build with warnings as
-# errors and its tests, the sanitizer build and its tests, and the package with its checks and
+# errors, the sanitizer build and the whole suite in it, and the package with its checks and
 # lintian. The monkey, fuzzing and the Windows core test the program's own behaviour, which the
 # suite there already shows unchanged.
 set -euo pipefail

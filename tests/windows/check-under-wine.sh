@@ -81,7 +81,11 @@ wine_cleanup() {
 }
 trap wine_cleanup EXIT
 
+# Each value is written when it changes: every write starts a Wine program.
+declare -A REGISTRY=()
 set_reg() {
+  [[ "${REGISTRY["$1\\$2"]:-}" != "$4" ]] || return 0
+  REGISTRY["$1\\$2"]=$4
   "$WINE" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "could not set $1\\$2"
 }
 
