@@ -83,8 +83,10 @@ make_system() {
   fi
   echo "== making a Debian $release system in $system${with:+ with $with}" >&2
   rm -rf --one-file-system "$part"
+  # dpkg runs under eatmydata while the system is made (mmdebstrap's own hooks), which leave the
+  # system without it: a system is made afresh when it can be, not kept through a power cut.
   mmdebstrap --quiet --variant=minbase --include="ca-certificates,git,sudo${with:+,$with}" \
-    "${options[@]}" \
+    "${options[@]}" --hook-dir=/usr/share/mmdebstrap/hooks/eatmydata \
     --skip=download/empty --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
     --setup-hook="sync-in $cache/archives /var/cache/apt/archives" \
     --customize-hook="sync-out /var/cache/apt/archives $cache/archives" \

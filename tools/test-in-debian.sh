@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs the everyday build (the preset "dev", warnings as errors), then the named stages, on a
-# clone of this tree with its uncommitted changes, in a system of another Debian release made by
-# tools/in-debian.sh with every package they name. On that release itself it does nothing: the
+# Runs the named stages, on a clone of this tree with its uncommitted changes, in a system of
+# another Debian release made by tools/in-debian.sh with every package they and the test command
+# name. On that release itself it does nothing: the
 # test command has run there.
 #   tools/test-in-debian.sh RELEASE [STAGE]...
 # The clone and its build folders stay in build-debian-RELEASE/ for a look afterwards, the whole
@@ -32,14 +32,12 @@ monkey=()
 for name in MONKEY_SEED MONKEY_EVENTS MONKEY_SECONDS; do
   [ -z "${!name:-}" ] || monkey+=("$name=${!name}")
 done
-echo "== the build and ${*:-no stage} in a Debian $release system: the output in $log"
+echo "== ${*:-no stage} in a Debian $release system: the output in $log"
 # Each step says how long it took, as build.sh does.
 if ! tools/in-debian.sh "$release" --bind "$work" --bind "$ccache_dir" \
   --with "${packages//$'\n'/,}" -- env "${monkey[@]}" bash -euc 'export CCACHE_DIR=$1
     cd "$2"
     shift 2
-    cmake --preset dev && cmake --build --preset dev
-    echo "== build: $SECONDS s"
     for stage; do
       started=$SECONDS
       bash "$stage"

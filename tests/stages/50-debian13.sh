@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Debian 13, the stable release, on a machine of another release: the build with warnings as
-# errors, the sanitizer build and the whole suite in it, the monkey, and the package with its
-# checks and lintian, in a Debian 13 system (tools/test-in-debian.sh). Its Qt 6.8, GCC 14 and
+# Debian 13, the stable release, on a machine of another release: the sanitizer build (clang) and
+# the whole suite in it, the monkey, and the package with its checks and lintian (GCC), each with
+# warnings as errors, in a Debian 13 system (tools/test-in-debian.sh). Its Qt 6.8, GCC 14 and
 # clang 19 have differed from Debian 12's in each of these; what the suite found there, it found in
 # the sanitizer build, which runs it once. Fuzzing and the Windows core are left to the machine's
 # own release: the fuzz targets' code is the same everywhere, and the Windows program is built in
