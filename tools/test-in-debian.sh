@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Runs the named stages, on a clone of this tree with its uncommitted changes, in a system of
 # another Debian release made by tools/in-debian.sh with every package they and the test command
-# name. On that release itself it does nothing: the
-# test command has run there.
+# name. On that release itself it does nothing: the test command has run there.
 #   tools/test-in-debian.sh RELEASE [STAGE]...
 # The clone and its build folders stay in build-debian-RELEASE/ for a look afterwards, the whole
 # output in build-debian-RELEASE/test.log, which is shown whole when anything fails.
@@ -29,9 +28,7 @@ ccache_dir=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}
 mkdir -p "$ccache_dir"
 # The monkey's run, as the caller sets it (MONKEY_SEED replays a run there too).
 monkey=()
-for name in MONKEY_SEED MONKEY_EVENTS MONKEY_SECONDS; do
-  [ -z "${!name:-}" ] || monkey+=("$name=${!name}")
-done
+for name in $(compgen -v MONKEY_); do monkey+=("$name=${!name}"); done
 echo "== ${*:-no stage} in a Debian $release system: the output in $log"
 # Each step says how long it took, as build.sh does.
 if ! tools/in-debian.sh "$release" --bind "$work" --bind "$ccache_dir" \

@@ -9,8 +9,8 @@
 # Debian 13 by 45-windows.sh, with the core's tests.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-# A third of the monkey's time on the machine's release: there it shows that the program behaves and the
-# write watch sees its saves on Debian 13's Qt and fatrace; hostile input at length is the
+# A third of the monkey's time on the machine's release: there it shows that the program behaves
+# and the write watch sees its saves on Debian 13's Qt and fatrace; hostile input at length is the
 # machine's own run.
 MONKEY_SECONDS=${MONKEY_SECONDS:-30} tools/test-in-debian.sh 13 tests/stages/10-sanitizers.sh \
   tests/stages/15-monkey.sh tests/stages/30-package.sh
